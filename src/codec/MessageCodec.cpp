@@ -1,1 +1,216 @@
-// Filled in by the codec work.
+#include "codec/MessageCodec.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/base/Exceptions.h"
+#include "platform/base/Text.h"
+
+namespace {
+
+// Shorter messages are padded with spaces to this many characters.
+constexpr std::size_t kMinLength = 10;
+constexpr std::size_t kGroupLength = 5;
+constexpr int kMaxDraw = 9;
+
+bool IsBlockDigit(char32_t c) {
+    return c >= U'1' && c <= U'9';
+}
+
+// A block head is one digit, so a draw outside 1..9 would make a block that the
+// decoder cannot take out again.
+int Draw(fw::Random& random) {
+    const int value = random.InRange(1, kMaxDraw);
+    if (value < 1 || value > kMaxDraw) {
+        throw fw::RuntimeException("Random.InRange(1, 9) gave " + fw::Str(value) + ".");
+    }
+    return value;
+}
+
+// A block must consist of its digit and exactly `count` characters, or the decoder
+// would take message characters with it.
+char32_t LetterAt(const fw::Array<std::string>& letters, int index) {
+    const std::string& entry = letters(index);
+    if (entry.size() == 1 && static_cast<unsigned char>(entry[0]) < 0x80) {
+        return static_cast<char32_t>(entry[0]);
+    }
+    const std::u32string letter = fw::ToUtf32(entry);
+    if (letter.size() != 1) {
+        throw fw::RuntimeException("The letter table entry " + fw::Str(index) +
+                                   " is not one character.");
+    }
+    return letter.front();
+}
+
+// The extended message with decoy blocks inserted. Each pass moves the insertion
+// point `gap` characters into the message (the first pass) or `gap` - 1 characters
+// past the previous block (later passes); the passes end at the first block that
+// would have no message character after it. The two draws of every pass, the last
+// one included, are made before that test.
+std::u32string InsertBlocks(const std::u32string& message, fw::Random& random,
+                            fw::Array<std::string>& letters) {
+    std::u32string out;
+    // On average a block of six characters follows every four message characters.
+    out.reserve(message.size() / 2 * 5 + 32);
+    std::size_t taken = 0;  // characters of `message` already in `out`
+    bool first = true;
+    for (;;) {
+        const int gap = Draw(random);
+        const int count = Draw(random);
+        const std::size_t at = taken + static_cast<std::size_t>(first ? gap : gap - 1);
+        if (at >= message.size()) {
+            break;
+        }
+        out.append(message, taken, at - taken);
+        taken = at;
+        first = false;
+        letters.Shuffle();
+        out.push_back(static_cast<char32_t>(U'0' + count));
+        for (int i = 0; i < count; ++i) {
+            out.push_back(LetterAt(letters, i));
+        }
+    }
+    out.append(message, taken);
+    return out;
+}
+
+std::size_t Utf8Length(char32_t c) {
+    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+}
+
+// UTF-8 of `text`; with `groupLength` > 0, one space follows every group of that
+// many characters and the last, shorter group. Sized in advance: the texts here
+// run to many megabytes. Every character came through fw::ToUtf32, so each is a
+// valid code point.
+std::string Utf8(const std::u32string& text, std::size_t groupLength = 0) {
+    std::size_t bytes = groupLength > 0 ? (text.size() + groupLength - 1) / groupLength : 0;
+    for (char32_t c : text) {
+        bytes += Utf8Length(c);
+    }
+    std::string out(bytes, '\0');
+    char* p = out.data();
+    std::size_t inGroup = 0;
+    for (char32_t c : text) {
+        if (c < 0x80) {
+            *p++ = static_cast<char>(c);
+        } else if (c < 0x800) {
+            *p++ = static_cast<char>(0xC0 | (c >> 6));
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            *p++ = static_cast<char>(0xE0 | (c >> 12));
+            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            *p++ = static_cast<char>(0xF0 | (c >> 18));
+            *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
+        }
+        if (groupLength > 0 && ++inGroup == groupLength) {
+            *p++ = ' ';
+            inGroup = 0;
+        }
+    }
+    if (inGroup > 0) {
+        *p++ = ' ';
+    }
+    return out;
+}
+
+// Every occurrence of `digit`, scanning from the left, goes together with the
+// `digit` characters after it (fewer at the end of the text). A digit inside a
+// removed run goes with the run.
+void RemoveBlocks(std::u32string& text, int digit) {
+    const char32_t head = static_cast<char32_t>(U'0' + digit);
+    auto first = std::find(text.begin(), text.end(), head);
+    if (first == text.end()) {
+        return;
+    }
+    const std::size_t n = text.size();
+    std::size_t write = static_cast<std::size_t>(first - text.begin());
+    std::size_t read = write;
+    while (read < n) {
+        if (text[read] == head) {
+            read = std::min(n, read + static_cast<std::size_t>(digit) + 1);
+        } else {
+            text[write++] = text[read++];
+        }
+    }
+    text.resize(write);
+}
+
+}  // namespace
+
+EncodeOutcome encodeMessage(std::string_view message, fw::Random& random,
+                            fw::Array<std::string>& letters) {
+    EncodeOutcome outcome;
+    std::u32string s = fw::ToUtf32(message);
+    if (s.empty() || s == U" ") {
+        outcome.kind = EncodeOutcome::Kind::RefusedEmpty;
+        outcome.message = kEncodeEmptyMessage;
+        return outcome;
+    }
+    if (std::any_of(s.begin(), s.end(), IsBlockDigit)) {
+        outcome.kind = EncodeOutcome::Kind::RefusedDigits;
+        outcome.message = kEncodeDigitsMessage;
+        return outcome;
+    }
+    for (char32_t& c : s) {
+        c = fw::UppercaseChar(c);
+    }
+    if (s.size() < kMinLength) {
+        s.resize(kMinLength, U' ');
+    }
+
+    std::u32string text = InsertBlocks(s, random, letters);
+    outcome.stage1 = Utf8(text);
+
+    for (char32_t& c : text) {
+        if (c == U' ') {
+            c = U'_';
+        } else if (c == U'.') {
+            c = U'-';
+        }
+    }
+    outcome.stage2 = Utf8(text);
+
+    std::reverse(text.begin(), text.end());
+    outcome.stage3 = Utf8(text);
+    outcome.code = Utf8(text, kGroupLength);
+    outcome.kind = EncodeOutcome::Kind::Encoded;
+    return outcome;
+}
+
+DecodeOutcome decodeMessage(std::string_view code) {
+    DecodeOutcome outcome;
+    if (code.empty()) {
+        outcome.kind = DecodeOutcome::Kind::RefusedEmpty;
+        outcome.message = kDecodeEmptyMessage;
+        return outcome;
+    }
+    std::u32string text = fw::ToUtf32(code);
+    // Only the group spaces go; a text that begins with a space keeps all of its
+    // spaces, since the space removal never touches a space at the very start.
+    if (text.front() != U' ') {
+        text.erase(std::remove(text.begin(), text.end(), U' '), text.end());
+    }
+    std::reverse(text.begin(), text.end());
+    for (char32_t& c : text) {
+        if (c == U'_') {
+            c = U' ';
+        } else if (c == U'-') {
+            c = U'.';
+        }
+    }
+    for (int digit = 1; digit <= kMaxDraw; ++digit) {
+        RemoveBlocks(text, digit);
+    }
+    while (!text.empty() && text.back() == U' ') {
+        text.pop_back();
+    }
+    outcome.kind = DecodeOutcome::Kind::Decoded;
+    outcome.text = Utf8(text);
+    return outcome;
+}

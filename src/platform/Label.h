@@ -1,0 +1,23 @@
+#pragma once
+
+// A static text. TextAlign: 0 left, 1 centre, 2 right; Multiline wraps the text.
+
+#include <string>
+
+#include "platform/RectControl.h"
+
+namespace fw {
+
+class Label : public RectControl {
+public:
+    [[nodiscard]] RecordKind Kind() const override { return RecordKind::Label; }
+    void CreateWidget(QWidget* parent) override;
+
+    [[nodiscard]] std::string Text() const;
+    void Text(const std::string& text);
+
+protected:
+    bool ApplyProperty(const std::string& name, const PropertyValue& value) override;
+};
+
+}  // namespace fw

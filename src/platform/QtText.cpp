@@ -1,0 +1,69 @@
+#include "platform/QtText.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+
+#include "platform/base/Text.h"
+
+namespace fw {
+
+QString ToQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string FromQString(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return SanitizeUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+QString WithLineFeeds(std::string_view utf8) {
+    QString text = ToQString(utf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QFont FontFor(const std::string& family, double points) {
+    QFont font = QApplication::font();
+    if (family != "System" && !family.empty()) {
+        static const bool substitutions = [] {
+            QFont::insertSubstitutions(QStringLiteral("Arial"),
+                                       {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                        QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+            QFont::insertSubstitutions(
+                QStringLiteral("Courier"),
+                {QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
+                 QStringLiteral("Cousine"), QStringLiteral("DejaVu Sans Mono")});
+            return true;
+        }();
+        (void)substitutions;
+        font.setFamilies({ToQString(family)});
+    }
+    if (points > 0) {
+        font.setPointSizeF(points);
+    }
+    return font;
+}
+
+int CharactersBefore(const QString& text, int utf16Units) {
+    int characters = 0;
+    const int end = std::min<int>(utf16Units, static_cast<int>(text.size()));
+    for (int i = 0; i < end; ++i) {
+        if (!text.at(i).isLowSurrogate() || i == 0 || !text.at(i - 1).isHighSurrogate()) {
+            ++characters;
+        }
+    }
+    return characters;
+}
+
+int Utf16Offset(const QString& text, int characters) {
+    int i = 0;
+    const int size = static_cast<int>(text.size());
+    while (characters > 0 && i < size) {
+        i += (text.at(i).isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
+        --characters;
+    }
+    return i;
+}
+
+}  // namespace fw

@@ -1,0 +1,94 @@
+#include "platform/SystemDesktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include "platform/MessageDialog.h"
+#include "platform/QtText.h"
+#include "platform/print/Graphics.h"
+#include "platform/print/PrintDialog.h"
+
+namespace fw {
+
+namespace {
+
+QMessageBox::Icon IconOf(int icon) {
+    switch (icon) {
+        case 1:
+            return QMessageBox::Warning;
+        case 2:
+            return QMessageBox::Critical;
+        case 3:
+            return QMessageBox::Question;
+        default:
+            return QMessageBox::Information;
+    }
+}
+
+}  // namespace
+
+void SystemDesktop::MsgBox(const std::string& text) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(WithLineFeeds(text));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+Desktop::Button SystemDesktop::ShowMessageDialog(const MessageDialog& dialog) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(ToQString(dialog.Title));
+    box.setIcon(IconOf(dialog.Icon));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(WithLineFeeds(dialog.Message));
+    box.setInformativeText(WithLineFeeds(dialog.Explanation));
+    QPushButton* action = nullptr;
+    QPushButton* cancel = nullptr;
+    QPushButton* alternate = nullptr;
+    if (dialog.ActionButton.Visible) {
+        action = box.addButton(ToQString(dialog.ActionButton.Caption), QMessageBox::AcceptRole);
+        box.setDefaultButton(action);
+    }
+    if (dialog.AlternateActionButton.Visible) {
+        alternate = box.addButton(ToQString(dialog.AlternateActionButton.Caption),
+                                  QMessageBox::ActionRole);
+    }
+    if (dialog.CancelButton.Visible) {
+        cancel = box.addButton(ToQString(dialog.CancelButton.Caption), QMessageBox::RejectRole);
+        box.setEscapeButton(cancel);
+    }
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    if (clicked == nullptr) {
+        return Button::None;
+    }
+    if (clicked == action) {
+        return Button::Action;
+    }
+    if (clicked == cancel) {
+        return Button::Cancel;
+    }
+    if (clicked == alternate) {
+        return Button::Alternate;
+    }
+    return Button::None;
+}
+
+void SystemDesktop::Beep() { QApplication::beep(); }
+
+void SystemDesktop::ShowURL(const std::string& url) {
+    const QUrl target = QUrl::fromUserInput(ToQString(url));
+    if (target.isValid() && !url.empty()) {
+        QDesktopServices::openUrl(target);
+    }
+}
+
+std::unique_ptr<Graphics> SystemDesktop::OpenPrinterDialog(const PrinterSetup& setup) {
+    return RunSystemPrintDialog(setup);
+}
+
+}  // namespace fw

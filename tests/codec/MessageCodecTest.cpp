@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "codec/CodecTestSupport.h"
+#include "codec/MessageCodec.h"
+#include "platform/base/Text.h"
+
+namespace codec_test {
+namespace {
+
+using Kind = EncodeOutcome::Kind;
+
+TEST_F(CodecTest, EncodesWithChosenDrawsAndLetters) {
+    struct Row {
+        const char* name;
+        std::string message;
+        std::vector<int> draws;
+        std::vector<std::string> blocks;
+        std::string stage1, stage2, stage3, code, decoded;
+    };
+    const Row rows[] = {
+        {"padded, three blocks",
+         "Hi Bob.",
+         {3, 2, 4, 1, 2, 3, 5, 7},
+         {"KD", "W", "PAZ"},
+         "HI 2KDBOB1W.3PAZ   ",
+         "HI_2KDBOB1W-3PAZ___",
+         "___ZAP3-W1BOBDK2_IH",
+         "___ZA P3-W1 BOBDK 2_IH ",
+         "HI BOB."},
+        {"touching blocks",
+         "Attack at dawn",
+         {9, 9, 1, 2, 9, 4},
+         {"QWERTYUIO", "MN"},
+         "ATTACK AT9QWERTYUIO2MN DAWN",
+         "ATTACK_AT9QWERTYUIO2MN_DAWN",
+         "NWAD_NM2OIUYTREWQ9TA_KCATTA",
+         "NWAD_ NM2OI UYTRE WQ9TA _KCAT TA ",
+         "ATTACK AT DAWN"},
+        {"ten characters, not extended",
+         "ABCDEFGHIJ",
+         {9, 1, 9, 3},
+         {"Q"},
+         "ABCDEFGHI1QJ",
+         "ABCDEFGHI1QJ",
+         "JQ1IHGFEDCBA",
+         "JQ1IH GFEDC BA ",
+         "ABCDEFGHIJ"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fw::Array<std::string> letters = Alphabet();
+        BringToFront(letters, row.blocks);
+        ScriptedRandom random(row.draws);
+        const EncodeOutcome out = encodeMessage(row.message, random, letters);
+        ASSERT_EQ(out.kind, Kind::Encoded);
+        EXPECT_EQ(out.stage1, row.stage1);
+        EXPECT_EQ(out.stage2, row.stage2);
+        EXPECT_EQ(out.stage3, row.stage3);
+        EXPECT_EQ(out.code, row.code);
+        EXPECT_EQ(random.used, row.draws.size()) << "two draws per pass, the last one included";
+        EXPECT_EQ(decodeMessage(out.code).text, row.decoded);
+    }
+}
+
+TEST_F(CodecTest, RefusesWithoutDrawingOrShuffling) {
+    struct Row {
+        const char* name;
+        std::string message;
+        Kind kind;
+    };
+    std::vector<Row> rows = {{"empty", "", Kind::RefusedEmpty},
+                             {"single space", " ", Kind::RefusedEmpty},
+                             {"digit after emoji", "\xF0\x9F\x98\x80 7", Kind::RefusedDigits}};
+    for (char d = '1'; d <= '9'; ++d) {
+        rows.push_back({"digit at start", std::string(1, d) + "abc", Kind::RefusedDigits});
+        rows.push_back({"digit at end", "a0b" + std::string(1, d), Kind::RefusedDigits});
+    }
+    int shuffles = 0;
+    fw::SetShuffleSource([&shuffles](std::size_t n) {
+        ++shuffles;
+        return std::vector<std::size_t>(n);  // not a permutation: Shuffle would throw
+    });
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.name) + ": " + row.message);
+        fw::Array<std::string> letters = Alphabet();
+        ScriptedRandom random({});
+        const EncodeOutcome out = encodeMessage(row.message, random, letters);
+        EXPECT_EQ(out.kind, row.kind);
+        EXPECT_EQ(out.message,
+                  row.kind == Kind::RefusedEmpty ? kEncodeEmptyMessage : kEncodeDigitsMessage);
+        EXPECT_TRUE(out.code.empty());
+        EXPECT_EQ(random.used, 0U);
+        EXPECT_EQ(letters.Items(), Alphabet().Items());
+    }
+    EXPECT_EQ(shuffles, 0);
+}
+
+TEST(DecodeMessage, EdgeCases) {
+    struct Row {
+        const char* name;
+        std::string code;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"lone space is trimmed", " ", ""},
+        {"spaces only", "   ", ""},
+        {"leading space keeps all spaces", " ABCDE FGHIJ ", " JIHGF EDCBA"},
+        {"no space, processed whole", "AB", "BA"},
+        {"digit near the end takes what follows", "XY3Z", "Z"},
+        {"removed run swallows a later digit", "CB21A", "ABC"},
+        {"lower digits go first", "DC1B2A", "A"},
+        {"zero is no block head", "0A1B0", "0B0"},
+        {"underscore and hyphen", "A_B-C", "C.B A"},
+        {"trailing underscore trimmed", "_AB", "BA"},
+        {"line ends and tabs stay", "\tA\nB C\r\n", "\n\rCB\nA\t"},
+        {"emoji reversed whole",
+         "\xF0\x9F\x98\x80"
+         "A",
+         "A\xF0\x9F\x98\x80"},
+        {"block counts an emoji as one",
+         "B\xF0\x9F\x98\x80\xF0\x9F\x98\x80"
+         "2A",
+         "AB"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DecodeOutcome out = decodeMessage(row.code);
+        EXPECT_EQ(out.kind, DecodeOutcome::Kind::Decoded);
+        EXPECT_EQ(out.text, row.text);
+    }
+    const DecodeOutcome refused = decodeMessage("");
+    EXPECT_EQ(refused.kind, DecodeOutcome::Kind::RefusedEmpty);
+    EXPECT_EQ(refused.message, kDecodeEmptyMessage);
+}
+
+TEST_F(CodecTest, RoundTripRestoresTheMessage) {
+    struct Row {
+        const char* name;
+        std::string message;
+        std::string decoded;
+    };
+    const Row rows[] = {
+        {"single letter", "a", "A"},
+        {"two spaces", "  ", ""},
+        {"zero", "0", "0"},
+        {"underscore, hyphen, full stop", "x_y-z.", "X Y.Z."},
+        {"trailing underscore", "end_", "END"},
+        {"leading and inner spaces", "  lead  in  ", "  LEAD  IN"},
+        {"tab and line ends", "Tab\there\r\nnext\n", "TAB\tHERE\r\nNEXT\n"},
+        {"accents and Cyrillic", "caf\xC3\xA9 \xD1\x8F", "CAF\xC3\x89 \xD0\xAF"},
+        {"emoji", "\xF0\x9F\x98\x80\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD ok",
+         "\xF0\x9F\x98\x80\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD OK"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (int run = 0; run < 50; ++run) {
+            fw::Random random;
+            fw::Array<std::string> letters = Alphabet();
+            const EncodeOutcome out = encodeMessage(row.message, random, letters);
+            ASSERT_EQ(out.kind, Kind::Encoded);
+            ASSERT_EQ(fw::SanitizeUtf8(out.code), out.code);
+            // Groups of five characters; an emoji is one of them.
+            const int len = fw::Len(out.stage3);
+            ASSERT_EQ(fw::Len(out.code), len + (len + 4) / 5);
+            for (int i = 6; i <= fw::Len(out.code); i += 6) {
+                ASSERT_EQ(fw::Mid(out.code, i, 1), " ");
+            }
+            ASSERT_EQ(decodeMessage(out.code).text, row.decoded);
+        }
+    }
+}
+
+TEST_F(CodecTest, LargeTextsTakeLinearTime) {
+    std::string message;
+    while (message.size() < (std::size_t{1} << 20)) {
+        message += "Meet me at the old mill. Bring \xF0\x9F\x98\x80 and the map_ ";
+    }
+    const auto begin = std::chrono::steady_clock::now();
+    fw::Random random;
+    fw::Array<std::string> letters = Alphabet();
+    const EncodeOutcome out = encodeMessage(message, random, letters);
+    const DecodeOutcome back = decodeMessage(out.code);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
+    EXPECT_EQ(back.text.size(), message.size() - 2);  // "_ " at the end is trimmed
+    EXPECT_LT(took.count(), 20.0);                    // a quadratic step would take hours here
+}
+
+}  // namespace
+}  // namespace codec_test
