@@ -264,6 +264,17 @@ std::shared_ptr<Control> Window::RequireControl(const std::string& name) const {
     return control;
 }
 
+std::shared_ptr<MenuItem> Window::RequireMenuItem(const std::string& name) const {
+    if (!impl_->menuBar) {
+        throw NilObjectException("The window has no menu bar.");
+    }
+    auto item = impl_->menuBar->Lookup(name);
+    if (!item) {
+        throw NilObjectException("The menu bar has no entry named '" + name + "'.");
+    }
+    return item;
+}
+
 const std::vector<std::shared_ptr<Control>>& Window::Controls() const { return impl_->controls; }
 
 void Window::AddMenuHandler(const std::string& itemName, MenuDelegate handler) {

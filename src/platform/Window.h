@@ -24,7 +24,10 @@ class QWidget;
 namespace fw {
 
 class MenuBar;
+class MenuItem;
 class RectControl;
+template <typename T, typename U>
+std::shared_ptr<T> RuntimeCheckCast(const std::shared_ptr<U>& object);
 
 // A menu handler: True when it handled the command.
 struct MenuDelegate {
@@ -88,6 +91,13 @@ public:
     }
     [[nodiscard]] const std::vector<std::shared_ptr<Control>>& Controls() const;
 
+    // The entry of the given name in this window's menu bar, as class T. Throws
+    // NilObjectException when the window has no menu bar or no such entry.
+    template <typename T>
+    [[nodiscard]] std::shared_ptr<T> MenuItemAs(const std::string& name) const {
+        return RuntimeCheckCast<T>(RequireMenuItem(name));
+    }
+
     void AddMenuHandler(const std::string& itemName, MenuDelegate handler);
     // Runs this window's handler of the item; false when there is none.
     bool RunMenuHandler(const std::string& itemName);
@@ -114,6 +124,7 @@ protected:
 
 private:
     [[nodiscard]] std::shared_ptr<Control> RequireControl(const std::string& name) const;
+    [[nodiscard]] std::shared_ptr<MenuItem> RequireMenuItem(const std::string& name) const;
     void ApplyWindowFlags();
     void ApplySize();
     void OrderFocus();

@@ -114,8 +114,8 @@ void HttpClient::Impl::Start(const std::string& address) {
     guard = new QObject;
     const HttpUrl target(address);
     if (!target.IsValid()) {
-        QTimer::singleShot(0, guard,
-                           [this] { Guarded([this] { DeliverError(HttpError::InvalidAddress); }); });
+        QTimer::singleShot(
+            0, guard, [this] { Guarded([this] { DeliverError(HttpError::InvalidAddress); }); });
         return;
     }
     QString host = QString::fromStdString(target.ConnectHost());
@@ -130,10 +130,9 @@ void HttpClient::Impl::Start(const std::string& address) {
     socket = new QTcpSocket;
     socket->setProxy(QNetworkProxy::NoProxy);
     socket->setReadBufferSize(kReadChunk);
-    QObject::connect(socket, &QTcpSocket::connected, guard,
-                     [this, request = RequestText(target)] {
-                         Guarded([this, &request] { OnConnected(request); });
-                     });
+    QObject::connect(socket, &QTcpSocket::connected, guard, [this, request = RequestText(target)] {
+        Guarded([this, &request] { OnConnected(request); });
+    });
     QObject::connect(socket, &QTcpSocket::readyRead, guard,
                      [this] { Guarded([this] { OnReadyRead(); }); });
     QObject::connect(socket, &QTcpSocket::disconnected, guard,

@@ -23,9 +23,9 @@ class HttpClient {
 public:
     // The address as given to Get(), the status code (0 when the status line has
     // none), the reply's headers and its body decoded as UTF-8.
-    using PageHandler = std::function<void(const std::string& url, int status,
-                                           const InternetHeaders& headers,
-                                           const std::string& body)>;
+    using PageHandler =
+        std::function<void(const std::string& url, int status, const InternetHeaders& headers,
+                           const std::string& body)>;
     // A number of HttpError.
     using ErrorHandler = std::function<void(int code)>;
 

@@ -3,122 +3,108 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace fw {
 namespace {
 
 using State = HttpResponseParser::State;
+using E = HttpError;
 
 constexpr std::size_t kHeaderBound = 256;
 constexpr std::size_t kBodyBound = 32;
 
+struct Expected {
+    State state;
+    int status = 0;
+    std::string body;
+    HttpError error = HttpError::ReplyIncomplete;
+};
+Expected Page(int status, std::string body) {
+    return {State::Complete, status, std::move(body), HttpError::ReplyIncomplete};
+}
+Expected Fails(HttpError error) {
+    return {State::Failed, 0, "", error};
+}
+const Expected kWaits{State::NeedMore, 0, "", HttpError::ReplyIncomplete};
+
 struct ParserRow {
     const char* name;
-    std::vector<std::string> pieces;
-    bool closed;  // the connection ends after the pieces
-    State state;
-    int status;  // when Complete
-    std::string body;
-    HttpError error;  // when Failed
+    std::string reply;
+    bool closed;  // the connection ends after the reply
+    Expected expected;
 };
-
-State FeedRow(HttpResponseParser& parser, const std::vector<std::string>& pieces, bool closed,
-          bool byteByByte) {
-    for (const std::string& piece : pieces) {
-        if (byteByByte) {
-            for (char c : piece) {
-                parser.Feed(std::string_view(&c, 1));
-            }
-        } else {
-            parser.Feed(piece);
-        }
-    }
-    return closed ? parser.Finish() : parser.GetState();
-}
 
 class HttpResponseParserTest : public ::testing::TestWithParam<ParserRow> {};
 
-// Every row must come out the same whether the bytes come in the row's pieces or one
-// at a time.
+// Every row must come out the same whether its bytes come at once or one at a time.
 TEST_P(HttpResponseParserTest, ReadsTheReply) {
     const ParserRow& row = GetParam();
     for (bool byteByByte : {false, true}) {
-        SCOPED_TRACE(byteByByte ? "one byte at a time" : "in pieces");
+        SCOPED_TRACE(byteByByte ? "one byte at a time" : "at once");
         HttpResponseParser parser(kHeaderBound, kBodyBound);
-        ASSERT_EQ(FeedRow(parser, row.pieces, row.closed, byteByByte), row.state);
-        if (row.state == State::Complete) {
-            EXPECT_EQ(parser.Status(), row.status);
-            EXPECT_EQ(parser.Body(), row.body);
-        } else if (row.state == State::Failed) {
-            EXPECT_EQ(parser.Error(), row.error);
+        if (byteByByte) {
+            for (char c : row.reply) {
+                parser.Feed(std::string_view(&c, 1));
+            }
+        } else {
+            parser.Feed(row.reply);
+        }
+        ASSERT_EQ(row.closed ? parser.Finish() : parser.GetState(), row.expected.state);
+        if (row.expected.state == State::Complete) {
+            EXPECT_EQ(parser.Status(), row.expected.status);
+            EXPECT_EQ(parser.Body(), row.expected.body);
+        } else if (row.expected.state == State::Failed) {
+            EXPECT_EQ(parser.Error(), row.expected.error);
         }
     }
 }
 
-const std::string kLongHeader = "X-Filler: " + std::string(kHeaderBound, 'a') + "\r\n";
+const std::string kOk = "HTTP/1.0 200 OK\r\n";
+const std::string kBodyAtBound(kBodyBound, 'b');
 
+// clang-format off
 const ParserRow kParserRows[] = {
-    {"LengthReachedWithoutClose", {"HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhel", "lo"},
-     false, State::Complete, 200, "hello", {}},
-    {"BytesAfterLengthIgnored", {"HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\nhello"}, false,
-     State::Complete, 200, "hel", {}},
-    {"ZeroLength", {"HTTP/1.0 204 No Content\r\nContent-Length: 0\r\n\r\n"}, false,
-     State::Complete, 204, "", {}},
-    {"BodyUntilClose", {"HTTP/1.0 404 Not Found\r\n\r\nmiss", "ing"}, true, State::Complete,
-     404, "missing", {}},
-    {"WaitsForCloseWithoutLength", {"HTTP/1.0 200 OK\r\n\r\nbody"}, false, State::NeedMore, 0,
-     "", {}},
-    {"BareLineFeeds", {"HTTP/1.1 301 Moved\nLocation: /x\n\nbody"}, true, State::Complete, 301,
-     "body", {}},
-    {"MixedLineEnds", {"HTTP/1.0 200 OK\nA: b\r\n\nx"}, true, State::Complete, 200, "x", {}},
-    {"BlanksAroundStatus", {"HTTP/1.0   500\tError\r\n\r\n"}, true, State::Complete, 500, "", {}},
-    {"StatusNotANumber", {"HTTP/1.0 2x0 OK\r\n\r\nx"}, true, State::Complete, 0, "x", {}},
-    {"StatusLineWithoutCode", {"garbage\r\n\r\nx"}, true, State::Complete, 0, "x", {}},
-    {"NoStatusLine", {"\r\nbody"}, true, State::Complete, 0, "body", {}},
-    {"BodyAtBound", {"HTTP/1.0 200 OK\r\n\r\n", std::string(kBodyBound, 'b')}, true,
-     State::Complete, 200, std::string(kBodyBound, 'b'), {}},
-    {"AgreeingLengths", {"HTTP/1.0 200 OK\r\nContent-Length: 2\r\ncontent-length: 2, 2\r\n\r\nok"},
-     false, State::Complete, 200, "ok", {}},
-    {"NothingBeforeClose", {}, true, State::Failed, 0, "", HttpError::ReplyIncomplete},
-    {"HeaderBlockCutOff", {"HTTP/1.0 200 OK\r\nA: b\r\n"}, true, State::Failed, 0, "",
-     HttpError::ReplyIncomplete},
-    {"ShortOfLength", {"HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\nabc"}, true, State::Failed,
-     0, "", HttpError::ReplyIncomplete},
-    {"NegativeLength", {"HTTP/1.0 200 OK\r\nContent-Length: -1\r\n\r\n"}, true, State::Failed, 0,
-     "", HttpError::ReplyMalformed},
-    {"LengthNotANumber", {"HTTP/1.0 200 OK\r\nContent-Length: 5x\r\n\r\nhello"}, true,
-     State::Failed, 0, "", HttpError::ReplyMalformed},
-    {"EmptyLength", {"HTTP/1.0 200 OK\r\nContent-Length:\r\n\r\n"}, true, State::Failed, 0, "",
-     HttpError::ReplyMalformed},
-    {"ConflictingLengths", {"HTTP/1.0 200 OK\r\nContent-Length: 5\r\nContent-Length: 6\r\n\r\n"},
-     false, State::Failed, 0, "", HttpError::ReplyMalformed},
-    {"ChunkedSentAnyway",
-     {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n"}, true,
-     State::Failed, 0, "", HttpError::ReplyMalformed},
-    {"HeaderBlockOverBound", {"HTTP/1.0 200 OK\r\n", kLongHeader}, false, State::Failed, 0, "",
-     HttpError::ReplyTooLarge},
-    {"BodyOverBound", {"HTTP/1.0 200 OK\r\n\r\n", std::string(kBodyBound + 1, 'b')}, true,
-     State::Failed, 0, "", HttpError::ReplyTooLarge},
-    {"LengthOverBound", {"HTTP/1.0 200 OK\r\nContent-Length: 33\r\n\r\n"}, false, State::Failed,
-     0, "", HttpError::ReplyTooLarge},
-    {"HugeLength", {"HTTP/1.0 200 OK\r\nContent-Length: 99999999999999999999999999\r\n\r\n"},
-     false, State::Failed, 0, "", HttpError::ReplyTooLarge},
+    {"LengthReachedUnclosed", kOk + "Content-Length: 5\r\n\r\nhello", false, Page(200, "hello")},
+    {"BytesAfterLengthIgnored", kOk + "Content-Length: 3\r\n\r\nhello", false, Page(200, "hel")},
+    {"ZeroLength", "HTTP/1.0 204 None\r\nContent-Length: 0\r\n\r\n", false, Page(204, "")},
+    {"BodyUntilClose", "HTTP/1.0 404 Not Found\r\n\r\nmissing", true, Page(404, "missing")},
+    {"WaitsForCloseWithoutLength", kOk + "\r\nbody", false, kWaits},
+    {"BareLineFeeds", "HTTP/1.1 301 Moved\nLocation: /x\n\nbody", true, Page(301, "body")},
+    {"MixedLineEnds", "HTTP/1.0 200 OK\nA: b\r\n\nx", true, Page(200, "x")},
+    {"BlanksAroundStatus", "HTTP/1.0   500\tError\r\n\r\n", true, Page(500, "")},
+    {"StatusNotANumber", "HTTP/1.0 2x0 OK\r\n\r\nx", true, Page(0, "x")},
+    {"StatusLineWithoutCode", "garbage\r\n\r\nx", true, Page(0, "x")},
+    {"NoStatusLine", "\r\nbody", true, Page(0, "body")},
+    {"BodyAtBound", kOk + "\r\n" + kBodyAtBound, true, Page(200, kBodyAtBound)},
+    {"AgreeingLengths", kOk + "Content-Length: 2\r\ncontent-length: 2, 2\r\n\r\nok", false,
+     Page(200, "ok")},
+    {"NothingBeforeClose", "", true, Fails(E::ReplyIncomplete)},
+    {"HeaderBlockCutOff", kOk + "A: b\r\n", true, Fails(E::ReplyIncomplete)},
+    {"ShortOfLength", kOk + "Content-Length: 10\r\n\r\nabc", true, Fails(E::ReplyIncomplete)},
+    {"NegativeLength", kOk + "Content-Length: -1\r\n\r\n", true, Fails(E::ReplyMalformed)},
+    {"LengthNotANumber", kOk + "Content-Length: 5x\r\n\r\nhello", true, Fails(E::ReplyMalformed)},
+    {"EmptyLength", kOk + "Content-Length:\r\n\r\n", true, Fails(E::ReplyMalformed)},
+    {"ConflictingLengths", kOk + "Content-Length: 5\r\nContent-Length: 6\r\n\r\n", false,
+     Fails(E::ReplyMalformed)},
+    {"ChunkedSentAnyway", kOk + "Transfer-Encoding: chunked\r\n\r\n2\r\nok\r\n0\r\n\r\n", true,
+     Fails(E::ReplyMalformed)},
+    {"HeaderBlockOverBound", kOk + "X: " + std::string(kHeaderBound, 'a'), false,
+     Fails(E::ReplyTooLarge)},
+    {"BodyOverBound", kOk + "\r\n" + kBodyAtBound + "b", true, Fails(E::ReplyTooLarge)},
+    {"LengthOverBound", kOk + "Content-Length: 33\r\n\r\n", false, Fails(E::ReplyTooLarge)},
+    {"HugeLength", kOk + "Content-Length: 99999999999999999999999\r\n\r\n", false,
+     Fails(E::ReplyTooLarge)},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Rows, HttpResponseParserTest, ::testing::ValuesIn(kParserRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HttpResponseParserHeaders, KeepOrderAndFindNamesInAnyCase) {
     HttpResponseParser parser;
-    parser.Feed(
-        "HTTP/1.0 200 OK\r\n"
-        "Server:  test \r\n"
-        "not a header line\r\n"
-        "X-Folded: one\r\n"
-        "\ttwo\r\n"
-        "X-Bytes: caf\xE9\r\n"
-        "\r\n");
+    parser.Feed(kOk +
+                "Server:  test \r\nnot a header line\r\nX-Folded: one\r\n\ttwo\r\n"
+                "X-Bytes: caf\xE9\r\n\r\n");
     ASSERT_EQ(parser.Finish(), State::Complete);
     const InternetHeaders& headers = parser.Headers();
     ASSERT_EQ(headers.Count(), 3);
@@ -131,10 +117,10 @@ TEST(HttpResponseParserHeaders, KeepOrderAndFindNamesInAnyCase) {
 
 // Replies at the real bounds, fed one byte at a time, must finish promptly: the header
 // search resumes where it stopped instead of starting over.
-TEST(HttpResponseParserBounds, FullSizeRepliesOneByteAtATime) {
-    std::string reply = "HTTP/1.0 200 OK\r\n";
+TEST(HttpResponseParserBounds, FullSizeReplyOneByteAtATime) {
+    std::string reply = kOk;
     while (reply.size() < HttpResponseParser::kMaxHeaderBytes - 64) {
-        reply += "X-Filler: aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\r\n";
+        reply += "X-Filler: aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\r\n";
     }
     reply += "\r\n" + std::string(HttpResponseParser::kMaxBodyBytes, 'b');
     HttpResponseParser parser;

@@ -1,0 +1,3 @@
+#include "help/PrintHelp.h"
+
+bool PrintHelp() { return true; }

@@ -1,0 +1,14 @@
+#pragma once
+
+// The main window's layout records (byte-encoded, see platform/LayoutRecord.h).
+
+#include <string>
+
+namespace window1_layout {
+
+const std::string& WindowRecord();
+const std::string& EF1Record();
+const std::string& MyEncodeRecord();
+const std::string& MyDecodeRecord();
+
+}  // namespace window1_layout

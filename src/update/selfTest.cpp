@@ -1,0 +1,3 @@
+#include "update/selfTest.h"
+
+std::shared_ptr<selfTest> selfTest::Instance() { return fw::ImplicitInstance<selfTest>(); }
