@@ -25,7 +25,11 @@ std::vector<std::size_t> RandomPermutation(std::size_t n) {
 }  // namespace
 
 std::vector<std::size_t> ShufflePermutation(std::size_t n) {
-    std::vector<std::size_t> order = CurrentSource() ? CurrentSource()(n) : RandomPermutation(n);
+    if (!CurrentSource()) {
+        return RandomPermutation(n);
+    }
+    // A replaced source is checked, so that a wrong one cannot lose or repeat entries.
+    std::vector<std::size_t> order = CurrentSource()(n);
     std::vector<bool> seen(n, false);
     if (order.size() != n) {
         throw std::logic_error("shuffle source gave a permutation of the wrong size");
