@@ -69,7 +69,7 @@ void AddItems(QMenu* menu, const std::shared_ptr<MenuItem>& parent, const std::w
 
 }  // namespace
 
-QMenuBar* CreateMenuBarView(const std::shared_ptr<MenuBar>& bar, std::weak_ptr<Window> front) {
+QMenuBar* CreateMenuBarView(const std::shared_ptr<MenuBar>& bar, const std::weak_ptr<Window>& front) {
     auto* view = new QMenuBar();
     for (int i = 0; i < bar->Count(); ++i) {
         const std::shared_ptr<MenuItem> menu = bar->Item(i);

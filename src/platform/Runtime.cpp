@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <cstdlib>
 #include <memory>
+#include <ranges>
 #include <string>
 
 #include "platform/Application.h"
@@ -130,8 +131,8 @@ void Quit(int code) {
     State().quitting = true;
     State().exitCode = code;
     const auto windows = OpenWindows();
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-        (*it)->Close();
+    for (const auto& window : std::views::reverse(windows)) {
+        window->Close();
     }
     QCoreApplication::exit(code);
 }

@@ -106,11 +106,9 @@ bool TextArea::ApplyProperty(const std::string& name, const PropertyValue& value
             edit->setReadOnly(std::get<bool>(value));
         } else if (name == "AcceptTabs") {
             edit->setTabChangesFocus(!std::get<bool>(value));
-        } else if (name == "LimitText") {
-            // Only 0, no limit, is used; the value is kept.
+        } else if (name == "LimitText" || name == "Multiline") {
+            // Kept without effect: every text area here is multi-line, without a limit.
             return false;
-        } else if (name == "Multiline") {
-            return false;  // every text area here is multi-line
         } else {
             return RectControl::ApplyProperty(name, value);
         }

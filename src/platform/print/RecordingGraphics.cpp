@@ -34,7 +34,7 @@ void RecordingGraphics::ForeColor(Color color) {
 
 void RecordingGraphics::Bold(bool bold) {
     bold_ = bold;
-    entries_.push_back(bold ? "Bold true" : "Bold false");
+    entries_.emplace_back(bold ? "Bold true" : "Bold false");
 }
 
 void RecordingGraphics::DrawString(const std::string& text, double x, double y, double wrapWidth,
@@ -44,7 +44,7 @@ void RecordingGraphics::DrawString(const std::string& text, double x, double y, 
 }
 
 void RecordingGraphics::NextPage() {
-    entries_.push_back("NextPage");
+    entries_.emplace_back("NextPage");
 }
 
 double RecordingGraphics::StringWidth(std::string_view text) const {

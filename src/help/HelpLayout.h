@@ -1,0 +1,13 @@
+#pragma once
+
+// The Help window's layout records (byte-encoded, see platform/LayoutRecord.h).
+
+#include <string>
+
+namespace help_layout {
+
+const std::string& WindowRecord();
+const std::string& TextArea1Record();
+const std::string& PushButton1Record();
+
+}  // namespace help_layout
