@@ -14,21 +14,13 @@
 
 namespace {
 
-std::string PlatformName() {
-#if defined(_WIN32)
-    return "Windows";
-#elif defined(__APPLE__)
-    return "macOS";
-#else
-    return "Linux";
-#endif
-}
-
+// Both version texts are the dotted version, "1.2.0": the labels that show the
+// long one have room for little more.
 fw::VersionInfo BuildVersion() {
     using namespace buildconfig;
     const std::string dotted =
         fw::Str(kMajorVersion) + "." + fw::Str(kMinorVersion) + "." + fw::Str(kBugVersion);
-    return {kMajorVersion, kMinorVersion, kBugVersion, dotted, dotted + " " + PlatformName()};
+    return {kMajorVersion, kMinorVersion, kBugVersion, dotted, dotted};
 }
 
 }  // namespace

@@ -52,7 +52,15 @@ bool Application::HasMenuHandler(const std::string& itemName) const {
     return menuHandlers_.contains(itemName);
 }
 
-void RuntimeRegisterAppObject(std::shared_ptr<Application> app) { Registered() = std::move(app); }
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
+    if (Registered() && Registered() != app) {
+        // Menu handlers hold the application strongly; letting them go breaks the
+        // cycle, so the old object and its menu bar are released.
+        Registered()->menuHandlers_.clear();
+        Registered()->menuBar_.reset();
+    }
+    Registered() = std::move(app);
+}
 
 std::shared_ptr<Application> GetAppObject() { return Registered(); }
 

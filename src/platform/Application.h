@@ -49,6 +49,7 @@ public:
     virtual void Event_Open() {}
 
 private:
+    friend void RuntimeRegisterAppObject(std::shared_ptr<Application> app);
     VersionInfo version_;
     std::shared_ptr<fw::MenuBar> menuBar_;
     std::map<std::string, MenuDelegate> menuHandlers_;

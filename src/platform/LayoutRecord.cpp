@@ -155,7 +155,11 @@ void AppendBigEndian(std::string& out, std::uint32_t value) {
 }
 
 std::string Describe(RecordKind kind, std::string_view name) {
-    return std::string(RecordKindName(kind)) + " record, property '" + std::string(name) + "'";
+    // A damaged record can put any run of bytes where a name belongs.
+    constexpr std::size_t kShown = 64;
+    const std::string shown =
+        name.size() > kShown ? std::string(name.substr(0, kShown)) + "..." : std::string(name);
+    return std::string(RecordKindName(kind)) + " record, property '" + shown + "'";
 }
 
 }  // namespace
@@ -256,8 +260,8 @@ std::vector<PropertyEntry> ReadRecord(RecordKind kind, std::string_view bytes) {
     while (pos < bytes.size()) {
         const std::size_t blank = bytes.find(' ', pos);
         if (blank == std::string_view::npos) {
-            throw RecordError(std::string(RecordKindName(kind)) +
-                              " record: entry without a value at byte " + std::to_string(pos));
+            throw RecordError(Describe(kind, bytes.substr(pos)) +
+                              ": the record ends before the property's value");
         }
         const std::string_view name = bytes.substr(pos, blank - pos);
         const PropertySpec* spec = nullptr;

@@ -124,8 +124,10 @@ bool RectControl::ApplyProperty(const std::string& name, const PropertyValue& va
         return true;
     }
     if (name == "TabStop") {
+        // Without TabStop the control is left out of the Tab chain; a click
+        // still gives it the focus.
         if (widget->focusPolicy() != Qt::NoFocus || std::get<bool>(value)) {
-            widget->setFocusPolicy(std::get<bool>(value) ? Qt::StrongFocus : Qt::NoFocus);
+            widget->setFocusPolicy(std::get<bool>(value) ? Qt::StrongFocus : Qt::ClickFocus);
         }
         return true;
     }

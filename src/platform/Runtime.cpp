@@ -17,7 +17,9 @@ namespace fw {
 namespace {
 
 struct RuntimeState {
-    std::unique_ptr<QApplication> app;
+    // Deleted by RuntimeExit only: a process that ends without it (a test, say)
+    // must not destroy Qt during the destruction of statics.
+    QApplication* app = nullptr;
     ExceptionHelper helper;
     UnhandledExceptionHandler unhandled;
     bool quitting = false;
@@ -64,7 +66,7 @@ void HandleUnhandled(const std::exception& error) noexcept {
 
 void RuntimeInit(int& argc, char** argv) {
     if (QApplication::instance() == nullptr) {
-        State().app = std::make_unique<QApplication>(argc, argv);
+        State().app = new QApplication(argc, argv);
     }
     QApplication::setQuitOnLastWindowClosed(false);
 }
@@ -90,7 +92,8 @@ int RuntimeRun() {
 
 int RuntimeExit() {
     const int status = State().exitCode;
-    State().app.reset();
+    delete State().app;
+    State().app = nullptr;
     return status;
 }
 

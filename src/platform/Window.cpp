@@ -355,13 +355,18 @@ void Window::ApplySize() {
     QWidget* content = impl_->content;
     const QSize size(Width(), Height());
     if (BoolOf(impl_->properties, "Resizeable", false)) {
+        // The content has no size hint of its own: fixing it for a moment lets
+        // the window take the size that gives the content the record's size;
+        // then the content follows the window within its limits.
+        content->setFixedSize(size);
+        widget->layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
+        widget->layout()->activate();
+        widget->adjustSize();
         content->setMinimumSize(IntOf(impl_->properties, "MinWidth", 64),
                                 IntOf(impl_->properties, "MinHeight", 64));
         content->setMaximumSize(IntOf(impl_->properties, "MaxWidth", 32000),
                                 IntOf(impl_->properties, "MaxHeight", 32000));
-        widget->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        content->resize(size);
-        widget->adjustSize();
+        widget->layout()->activate();
     } else {
         // A window that cannot be resized keeps its content size.
         content->setFixedSize(size);
@@ -374,7 +379,7 @@ void Window::OrderFocus() {
     std::vector<RectControl*> order;
     for (const auto& control : impl_->controls) {
         auto* rect = dynamic_cast<RectControl*>(control.get());
-        if (rect && rect->Widget() && rect->Widget()->focusPolicy() != Qt::NoFocus) {
+        if (rect && rect->Widget() && (rect->Widget()->focusPolicy() & Qt::TabFocus) != 0) {
             order.push_back(rect);
         }
     }

@@ -21,7 +21,7 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-    if (owner_ != nullptr && event->modifiers() == Qt::NoModifier) {
+    if (owner_ != nullptr && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         bool pressed = false;
         Window* owner = owner_;
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -10,6 +10,7 @@
 #include "platform/Runtime.h"
 #include "platform/Window.h"
 #include "platform/base/Shuffle.h"
+#include "prefs/prefModule.h"
 
 namespace app_test {
 
@@ -18,14 +19,17 @@ void ProcessEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-std::string ClipboardText() { return QApplication::clipboard()->text().toStdString(); }
+std::string ClipboardText() {
+    return QApplication::clipboard()->text().toStdString();
+}
 
 void SetClipboardText(const std::string& text) {
     QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void AppFixture::SetUp() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tessarook-app-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "tessarook-app-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     dir_ = pattern;
     if (const char* value = std::getenv("XDG_CONFIG_HOME")) {
@@ -38,6 +42,8 @@ void AppFixture::SetUp() {
     fw::SetUnhandledExceptionHandler(
         [this](const std::exception& error) { unhandled_.emplace_back(error.what()); });
     fw::ResetQuitForTesting();
+    prefModule::Window1Top = 0;
+    prefModule::Window1Left = 0;
     initialize();
 }
 

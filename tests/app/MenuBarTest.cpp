@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <memory>
 #include <optional>
 #include <string>
@@ -231,6 +234,31 @@ TEST_F(MenuCommandTest, ChoosingThroughTheWindowsMenuBarReachesTheApplication) {
     EXPECT_EQ(OpenCount("AboutBox.AboutBox"), 1);
 }
 
+// What the user sees and chooses: the window's own Qt menu bar.
+TEST_F(MenuCommandTest, WindowShowsTheBarAndItsActionsReachTheApplication) {
+    auto* view = window_->Widget()->findChild<QMenuBar*>();
+    ASSERT_NE(view, nullptr);
+    QStringList titles;
+    for (QAction* menu : view->actions()) {
+        titles << menu->text();
+    }
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "Check for Update", "Help "}));
+
+    auto* about = view->findChild<QAction*>("CheckforUpdateAbout");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->text().size(), 6);
+    EXPECT_EQ(about->text().back(), QChar(0x2026));
+    auto* print = view->findChild<QAction*>("FilePrintHelp");
+    ASSERT_NE(print, nullptr);
+    EXPECT_EQ(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+
+    auto* show = view->findChild<QAction*>("HelpShow");
+    ASSERT_NE(show, nullptr);
+    show->trigger();
+    show->trigger();
+    EXPECT_EQ(OpenCount("Help.Help"), 1);
+}
+
 TEST_F(MenuCommandTest, QuitClosesEveryWindowAndWritesThePosition) {
     Choose("HelpShow");
     window_->Top(150);
@@ -251,7 +279,9 @@ struct EditRow {
     const char* clipboard;  // the clipboard afterwards
 };
 
-void PrintTo(const EditRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const EditRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class EditCommandTest : public MenuCommandTest, public ::testing::WithParamInterface<EditRow> {};
 

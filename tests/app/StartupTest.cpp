@@ -18,7 +18,9 @@ namespace {
 using app_test::AppFixture;
 using app_test::ProcessEvents;
 
-std::vector<std::string> Letters() { return Module1::Letters->Items(); }
+std::vector<std::string> Letters() {
+    return Module1::Letters->Items();
+}
 
 std::vector<std::string> Alphabet() {
     std::vector<std::string> letters;
@@ -104,7 +106,7 @@ TEST_F(StartupTest, FinalizeReleasesTheModuleData) {
     EXPECT_TRUE(window.expired());
     EXPECT_THROW(App::Instance(), fw::NilObjectException);
     EXPECT_TRUE(fw::Quitting());  // closing the main window quit
-    initialize();  // for the fixture's own finalize()
+    initialize();                 // for the fixture's own finalize()
 }
 
 }  // namespace

@@ -22,5 +22,7 @@ int main(int argc, char** argv) {
     ApplicationAddMenuHandlers();
     const int status = RUN_ALL_TESTS();
     finalize();
+    // Ends the GUI application while the rest of the process is still intact.
+    (void)fw::RuntimeExit();
     return status;
 }

@@ -25,19 +25,16 @@ namespace fs = std::filesystem;
 std::string RunCommand(const std::string& command) {
     std::string out;
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe) {
-        return out;
-    }
     char buffer[4096];
     std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0) {
+    while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0) {
         out.append(buffer, n);
     }
     return out;
 }
 
-std::string Squeezed(const std::string& line) {
-    std::istringstream in(line);
+std::string Squeezed(const std::string& text) {
+    std::istringstream in(text);
     std::string word;
     std::string out;
     while (in >> word) {
@@ -46,41 +43,30 @@ std::string Squeezed(const std::string& line) {
     return out;
 }
 
-// The text of each page of the PDF: its non-empty lines, blanks squeezed.
-std::vector<std::vector<std::string>> PagesOf(const fs::path& pdf) {
-    const std::string text = RunCommand("/usr/bin/pdftotext -raw '" + pdf.string() + "' - 2>/dev/null");
-    std::vector<std::vector<std::string>> pages;
-    std::istringstream pageStream(text);
-    std::string page;
-    while (std::getline(pageStream, page, '\f')) {
-        std::vector<std::string> lines;
-        std::istringstream lineStream(page);
-        std::string line;
-        while (std::getline(lineStream, line)) {
-            if (!Squeezed(line).empty()) {
-                lines.push_back(Squeezed(line));
-            }
-        }
-        pages.push_back(lines);
-    }
-    if (!pages.empty() && pages.back().empty()) {
-        pages.pop_back();  // pdftotext ends the last page with a form feed too
-    }
-    return pages;
+std::string Stamp(const fw::Date& date) {
+    return date.ShortTime() + ", " + date.ShortDate();
 }
 
-int PageCount(const fs::path& pdf) {
-    const std::string info = RunCommand("/usr/bin/pdfinfo '" + pdf.string() + "' 2>/dev/null");
-    const auto at = info.find("Pages:");
-    return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+std::string NumberedLines(int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) {
+        text += "line " + std::to_string(i) + "\r";
+    }
+    return text;
 }
 
-std::string Stamp(const fw::Date& date) { return date.ShortTime() + ", " + date.ShortDate(); }
-
-bool HelpWindowOpen() { return fw::GetImplicitWindow(Help::kRuntimeClassName) != nullptr; }
+bool HelpWindowOpen() {
+    return fw::GetImplicitWindow(Help::kRuntimeClassName) != nullptr;
+}
 
 // Where Print Help is chosen.
 enum class Source { AppMenuWithoutHelpWindow, AppMenuWithHelpWindow, HelpWindowMenu };
+
+void PrintTo(Source source, std::ostream* os) {
+    *os << (source == Source::AppMenuWithoutHelpWindow ? "app menu, no Help window"
+            : source == Source::AppMenuWithHelpWindow  ? "app menu, Help window open"
+                                                       : "Help window's menu");
+}
 
 void ChoosePrintHelp(Source source) {
     if (source == Source::HelpWindowMenu) {
@@ -91,12 +77,11 @@ void ChoosePrintHelp(Source source) {
     if (source == Source::AppMenuWithHelpWindow) {
         (void)Help::Instance();
     }
-    // No window of the front handles the item, so the application's handler runs.
+    // No front window handles the item, so the application's handler runs.
     fw::MenuCommand(nullptr, *MenuBar1::Instance()->Lookup("FilePrintHelp"));
 }
 
-// Forwards to a recording that the test keeps after the print routine has let
-// go of its graphics.
+// Forwards to a recording that outlives the print routine's graphics.
 class SharedRecording final : public fw::Graphics {
 public:
     explicit SharedRecording(std::shared_ptr<fw::RecordingGraphics> to) : to_(std::move(to)) {}
@@ -108,9 +93,9 @@ public:
     [[nodiscard]] fw::Color ForeColor() const override { return to_->ForeColor(); }
     void Bold(bool bold) override { to_->Bold(bold); }
     [[nodiscard]] bool Bold() const override { return to_->Bold(); }
-    void DrawString(const std::string& text, double x, double y, double wrapWidth,
+    void DrawString(const std::string& text, double x, double y, double wrap,
                     bool condense) override {
-        to_->DrawString(text, x, y, wrapWidth, condense);
+        to_->DrawString(text, x, y, wrap, condense);
     }
     void NextPage() override { to_->NextPage(); }
     [[nodiscard]] double StringWidth(std::string_view text) const override {
@@ -126,15 +111,10 @@ private:
 class PrintHelpTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tessarook-help-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        for (char& c : dir_path_chars()) {
-            c = c == '/' && false ? '_' : c;
-        }
-        fs::remove_all(dir_);
+        dir_ = fs::temp_directory_path() / ("tessarook-help-" + std::to_string(getpid()));
         fs::create_directories(dir_);
         pdf_ = dir_ / "help.pdf";
+        fs::remove(pdf_);
     }
     void TearDown() override {
         if (auto open = fw::GetImplicitWindow(Help::kRuntimeClassName)) {
@@ -142,61 +122,74 @@ protected:
         }
         fs::remove_all(dir_);
     }
-    std::string dir_path_chars() { return {}; }
 
-    void AnswerWithPdf() {
+    // Chooses Print Help with the dialog answered by printing into the PDF.
+    void PrintToPdf(Source source) {
         desktop_->printAnswer = [path = pdf_.string()](const fw::PrinterSetup& setup) {
             return fw::OpenPdfGraphics(path, setup);
         };
+        const fw::Date before;
+        ChoosePrintHelp(source);
+        const fw::Date after;
+        stamps_ = {Squeezed(Stamp(before)), Squeezed(Stamp(after))};
     }
-    std::shared_ptr<fw::RecordingGraphics> AnswerWithRecording() {
-        auto recording = std::make_shared<fw::RecordingGraphics>();
-        desktop_->printAnswer = [recording](const fw::PrinterSetup&) {
-            return std::make_unique<SharedRecording>(recording);
-        };
-        return recording;
+
+    // Checks the PDF's pages: each ends with its footer "page N" and the stamp, and
+    // each but an only page holds text. Gives the body's words, in order.
+    std::string CheckPagesAndGetBody(std::size_t& pageCount) {
+        const std::string text = RunCommand("/usr/bin/pdftotext -raw '" + pdf_.string() + "' -");
+        std::vector<std::string> pages;
+        std::istringstream in(text);
+        for (std::string page; std::getline(in, page, '\f');) {
+            pages.push_back(page);
+        }
+        if (!pages.empty() && Squeezed(pages.back()).empty()) {
+            pages.pop_back();  // after the form feed that ends the last page
+        }
+        pageCount = pages.size();
+        const std::string info =
+            " " + Squeezed(RunCommand("/usr/bin/pdfinfo '" + pdf_.string() + "'")) + " ";
+        EXPECT_NE(info.find(" Pages: " + std::to_string(pageCount) + " "), std::string::npos)
+            << info;
+        std::string body;
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            const std::string page = Squeezed(pages[p]);
+            const std::string label = "page " + std::to_string(p + 1) + " ";
+            const bool footerLast =
+                page.ends_with(label + stamps_[0]) || page.ends_with(label + stamps_[1]);
+            EXPECT_TRUE(footerLast) << "page " << p + 1 << ": " << page;
+            const std::size_t bodyEnd = page.rfind(label);
+            EXPECT_TRUE(pages.size() == 1 || bodyEnd > 0) << "page " << p + 1 << " holds no text";
+            body += (body.empty() || bodyEnd == 0 ? "" : " ") + page.substr(0, bodyEnd);
+        }
+        return Squeezed(body);
     }
 
     ScopedTestDesktop desktop_;
     fs::path dir_;
     fs::path pdf_;
+    std::vector<std::string> stamps_;
 };
 
 class PrintHelpFromTest : public PrintHelpTest, public ::testing::WithParamInterface<Source> {};
 
-TEST_P(PrintHelpFromTest, HelpTextPrintsOnOnePageWithFooterAndClosesTheWindow) {
-    AnswerWithPdf();
-    const fw::Date before;
-    ChoosePrintHelp(GetParam());
-    const fw::Date after;
-
+TEST_P(PrintHelpFromTest, HelpTextPrintsOnOnePageAndTheWindowCloses) {
+    PrintToPdf(GetParam());
     EXPECT_FALSE(HelpWindowOpen());
     EXPECT_EQ(desktop_->printDialogs, 1);
     EXPECT_FALSE(desktop_->lastSetup.Landscape);
-    EXPECT_EQ(PageCount(pdf_), 1);
-    const auto pages = PagesOf(pdf_);
-    ASSERT_EQ(pages.size(), 1U);
-    ASSERT_GE(pages[0].size(), 2U);
-    const std::string footer = pages[0].back();
-    EXPECT_TRUE(footer == "page 1 " + Squeezed(Stamp(before)) ||
-                footer == "page 1 " + Squeezed(Stamp(after)))
-        << footer;
-
-    // Wrapping may move words between lines; every word comes once, in order.
-    std::string body;
-    for (std::size_t i = 0; i + 1 < pages[0].size(); ++i) {
-        body += pages[0][i] + " ";
-    }
-    EXPECT_EQ(Squeezed(body),
+    std::size_t pages = 0;
+    EXPECT_EQ(CheckPagesAndGetBody(pages),
               Squeezed("Tessarook was developed to help you communicate with your friends with a "
                        "degree of privacy. Encoding a message: a. Enter or paste your message into "
                        "the window. b. Click on the \"Encode\" button c. Select and copy encoded "
                        "information d. Paste into an email or other document Decoding a message: "
                        "a. Paste encoded information into the window b. Click on the \"Decode\" "
                        "button c. Read the decoded message"));
+    EXPECT_EQ(pages, 1U);
 }
 
-TEST_P(PrintHelpFromTest, CancelledDialogPrintsNothingAndClosesTheWindow) {
+TEST_P(PrintHelpFromTest, CancelledDialogPrintsNothingAndTheWindowCloses) {
     ChoosePrintHelp(GetParam());
     EXPECT_EQ(desktop_->printDialogs, 1);
     EXPECT_FALSE(HelpWindowOpen());
@@ -205,66 +198,32 @@ TEST_P(PrintHelpFromTest, CancelledDialogPrintsNothingAndClosesTheWindow) {
 
 INSTANTIATE_TEST_SUITE_P(Menus, PrintHelpFromTest,
                          ::testing::Values(Source::AppMenuWithoutHelpWindow,
-                                           Source::AppMenuWithHelpWindow, Source::HelpWindowMenu),
-                         [](const auto& info) {
-                             switch (info.param) {
-                                 case Source::AppMenuWithoutHelpWindow:
-                                     return "AppMenuWithoutHelpWindow";
-                                 case Source::AppMenuWithHelpWindow:
-                                     return "AppMenuWithHelpWindow";
-                                 case Source::HelpWindowMenu:
-                                     break;
-                             }
-                             return "HelpWindowMenu";
-                         });
+                                           Source::AppMenuWithHelpWindow, Source::HelpWindowMenu));
 
 TEST_F(PrintHelpTest, LongTextGivesNumberedPagesWithEveryLineOnceInOrder) {
     constexpr int kLines = 3000;
-    std::string text;
-    for (int i = 1; i <= kLines; ++i) {
-        text += "line " + std::to_string(i) + "\r";
-    }
-    Help::Instance()->TextArea1()->Text(text);
-    AnswerWithPdf();
-    const fw::Date before;
-    ChoosePrintHelp(Source::HelpWindowMenu);
-    const fw::Date after;
+    Help::Instance()->TextArea1()->Text(NumberedLines(kLines));
+    PrintToPdf(Source::HelpWindowMenu);
     EXPECT_FALSE(HelpWindowOpen());
-
-    const auto pages = PagesOf(pdf_);
-    ASSERT_GE(pages.size(), 10U);
-    EXPECT_EQ(PageCount(pdf_), static_cast<int>(pages.size()));
-    int expected = 1;
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        const auto& lines = pages[p];
-        ASSERT_GE(lines.size(), 2U) << "page " << p + 1 << " holds no text";
-        const std::string label = "page " + std::to_string(p + 1) + " ";
-        EXPECT_TRUE(lines.back() == label + Squeezed(Stamp(before)) ||
-                    lines.back() == label + Squeezed(Stamp(after)))
-            << lines.back();
-        for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-            ASSERT_EQ(lines[i], "line " + std::to_string(expected)) << "page " << p + 1;
-            ++expected;
-        }
-    }
-    EXPECT_EQ(expected, kLines + 1);
+    std::size_t pages = 0;
+    EXPECT_EQ(CheckPagesAndGetBody(pages), Squeezed(NumberedLines(kLines)));
+    EXPECT_GE(pages, 10U);
 }
 
 TEST_F(PrintHelpTest, EmptyTextGivesOnePageWithOnlyTheFooter) {
     Help::Instance()->TextArea1()->Text("");
-    AnswerWithPdf();
-    ChoosePrintHelp(Source::AppMenuWithHelpWindow);
+    PrintToPdf(Source::AppMenuWithHelpWindow);
     EXPECT_FALSE(HelpWindowOpen());
-    EXPECT_EQ(PageCount(pdf_), 1);
-    const auto pages = PagesOf(pdf_);
-    ASSERT_EQ(pages.size(), 1U);
-    ASSERT_EQ(pages[0].size(), 1U);
-    EXPECT_EQ(pages[0][0].rfind("page 1 ", 0), 0U) << pages[0][0];
+    std::size_t pages = 0;
+    EXPECT_EQ(CheckPagesAndGetBody(pages), "");
+    EXPECT_EQ(pages, 1U);
 }
 
 TEST_F(PrintHelpTest, ReportsHandledWhetherPrintedOrCancelled) {
     EXPECT_TRUE(PrintHelp());
-    (void)AnswerWithRecording();
+    desktop_->printAnswer = [](const fw::PrinterSetup&) {
+        return std::make_unique<SharedRecording>(std::make_shared<fw::RecordingGraphics>());
+    };
     EXPECT_TRUE(PrintHelp());
     EXPECT_FALSE(HelpWindowOpen());
 }
@@ -276,17 +235,20 @@ struct SequenceRow {
     int pages;
 };
 
+void PrintTo(const SequenceRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
 class PrintHelpSequenceTest : public PrintHelpTest,
                               public ::testing::WithParamInterface<SequenceRow> {};
 
 TEST_P(PrintHelpSequenceTest, DrawsBlocksFootersAndPagesInOrder) {
     const SequenceRow& row = GetParam();
-    std::string text;
-    for (int i = 1; i <= row.lines; ++i) {
-        text += "line " + std::to_string(i) + "\r";
-    }
-    Help::Instance()->TextArea1()->Text(text);
-    const auto recording = AnswerWithRecording();
+    Help::Instance()->TextArea1()->Text(NumberedLines(row.lines));
+    auto recording = std::make_shared<fw::RecordingGraphics>();
+    desktop_->printAnswer = [recording](const fw::PrinterSetup&) {
+        return std::make_unique<SharedRecording>(recording);
+    };
     const fw::Date before;
     ChoosePrintHelp(Source::HelpWindowMenu);
     const fw::Date after;
@@ -294,17 +256,19 @@ TEST_P(PrintHelpSequenceTest, DrawsBlocksFootersAndPagesInOrder) {
     // Consecutive body lines (drawn at x 36) count as one block; the stamp is
     // checked apart because the clock may have moved on during the run.
     std::vector<std::string> sequence;
-    std::vector<std::string> body;
+    std::string body;
     std::string stamp;
     for (const std::string& entry : recording->Entries()) {
         const auto tail = entry.rfind("\" ");
+        const std::string text =
+            entry.starts_with("DrawString \"") ? entry.substr(12, tail - 12) : "";
         if (entry.starts_with("DrawString \"") && entry.substr(tail + 2).starts_with("36 ")) {
-            body.push_back(entry.substr(12, tail - 12));
+            body += text + "\r";
             if (sequence.empty() || sequence.back() != "block") {
                 sequence.push_back("block");
             }
         } else if (entry.starts_with("DrawString \"") && entry.ends_with("\" 100 720 0 false")) {
-            stamp = entry.substr(12, tail - 12);
+            stamp = text;
             sequence.push_back("stamp");
         } else {
             sequence.push_back(entry);
@@ -317,25 +281,21 @@ TEST_P(PrintHelpSequenceTest, DrawsBlocksFootersAndPagesInOrder) {
         if (row.lines > 0) {
             expected.push_back("block");
         }
-        expected.insert(expected.end(), {"TextFont \"Arial\"", "Bold false",
-                                         "DrawString \"page " + std::to_string(page) +
-                                             "\" 40 720 0 false",
-                                         "stamp"});
+        expected.insert(
+            expected.end(),
+            {"TextFont \"Arial\"", "Bold false",
+             "DrawString \"page " + std::to_string(page) + "\" 40 720 0 false", "stamp"});
         if (page < row.pages) {
             expected.insert(expected.end(), {"TextFont \"Courier\"", "Bold true", "NextPage"});
         }
     }
     EXPECT_EQ(sequence, expected);
     EXPECT_TRUE(stamp == Stamp(before) || stamp == Stamp(after)) << stamp;
-    ASSERT_EQ(body.size(), static_cast<std::size_t>(row.lines));
-    for (int i = 0; i < row.lines; ++i) {
-        EXPECT_EQ(body[i], "line " + std::to_string(i + 1));
-    }
+    EXPECT_EQ(body, NumberedLines(row.lines));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, PrintHelpSequenceTest,
-                         ::testing::Values(SequenceRow{"Empty", 0, 1},
-                                           SequenceRow{"OneLine", 1, 1},
+                         ::testing::Values(SequenceRow{"Empty", 0, 1}, SequenceRow{"OneLine", 1, 1},
                                            SequenceRow{"ExactlyOneBlock", 56, 1},
                                            SequenceRow{"OneLineOver", 57, 2},
                                            SequenceRow{"ExactlyTwoBlocks", 112, 2},

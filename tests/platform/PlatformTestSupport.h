@@ -15,6 +15,7 @@
 #include "platform/Desktop.h"
 #include "platform/LayoutRecord.h"
 #include "platform/MessageDialog.h"
+#include "platform/print/Graphics.h"
 
 class QWidget;
 namespace fw {
@@ -34,8 +35,7 @@ std::string EncodeRecord(fw::RecordKind kind, const Overrides& overrides = {});
 // does: New, Constructor, AddControl, TextSize when given, then the record.
 std::shared_ptr<fw::RectControl> AddControlOfKind(fw::Window& window, fw::RecordKind kind,
                                                   const std::string& name,
-                                                  const std::string& record,
-                                                  double textSize = 0);
+                                                  const std::string& record, double textSize = 0);
 
 // Runs `act` on the first modal widget that opens from now on.
 void WhenModalOpens(std::function<void(QWidget&)> act);

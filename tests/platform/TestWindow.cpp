@@ -4,7 +4,9 @@
 #include "platform/MenuBar.h"
 #include "platform/TestWindowLayout.h"
 
-std::shared_ptr<TestWindow> TestWindow::Instance() { return fw::ImplicitInstance<TestWindow>(); }
+std::shared_ptr<TestWindow> TestWindow::Instance() {
+    return fw::ImplicitInstance<TestWindow>();
+}
 
 TestWindow::EventHooks& TestWindow::Hooks() {
     static EventHooks hooks;
@@ -29,9 +31,8 @@ void TestWindow::CreateControls0() {
     ControlAs<fw::Label>("Heading")->TextSize(12);
     ControlAs<fw::Label>("Heading")->TextUnit(0);
     fw::SetProperties(*ControlAs<fw::Label>("Heading"), test_window_layout::HeadingRecord());
-    ControlAs<fw::Label>("Heading")
-        ->AddEventHandler(fw::kEventOpen,
-                          fw::MakeDelegate(*this, &TestWindow::Heading_Open, "( Label )"));
+    ControlAs<fw::Label>("Heading")->AddEventHandler(
+        fw::kEventOpen, fw::MakeDelegate(*this, &TestWindow::Heading_Open, "( Label )"));
 
     auto notes = New<fw::TextArea>();
     notes->Constructor();
@@ -39,14 +40,14 @@ void TestWindow::CreateControls0() {
     ControlAs<fw::TextArea>("Notes")->LineSpacing(1.0);
     ControlAs<fw::TextArea>("Notes")->TextUnit(0);
     fw::SetProperties(*ControlAs<fw::TextArea>("Notes"), test_window_layout::NotesRecord());
-    ControlAs<fw::TextArea>("Notes")
-        ->AddEventHandler(fw::kEventOpen,
-                          fw::MakeDelegate(*this, &TestWindow::Notes_Open, "( TextArea )"));
+    ControlAs<fw::TextArea>("Notes")->AddEventHandler(
+        fw::kEventOpen, fw::MakeDelegate(*this, &TestWindow::Notes_Open, "( TextArea )"));
 
     auto progress = New<fw::ProgressBar>();
     progress->Constructor();
     AddControl("Progress", progress);
-    fw::SetProperties(*ControlAs<fw::ProgressBar>("Progress"), test_window_layout::ProgressRecord());
+    fw::SetProperties(*ControlAs<fw::ProgressBar>("Progress"),
+                      test_window_layout::ProgressRecord());
 
     auto ok = New<fw::PushButton>();
     ok->Constructor();
@@ -64,8 +65,9 @@ void TestWindow::CreateControls0() {
     fw::SetProperties(*ControlAs<fw::PushButton>("CancelButton"),
                       test_window_layout::CancelButtonRecord());
     ControlAs<fw::PushButton>("CancelButton")
-        ->AddEventHandler(fw::kEventAction, fw::MakeDelegate(*this, &TestWindow::CancelButton_Action,
-                                                             "( PushButton )"));
+        ->AddEventHandler(
+            fw::kEventAction,
+            fw::MakeDelegate(*this, &TestWindow::CancelButton_Action, "( PushButton )"));
 }
 
 void TestWindow::AddMenuHandlers() {
@@ -74,8 +76,12 @@ void TestWindow::AddMenuHandlers() {
                                                  [this] { return FileClose_Action(); }});
 }
 
-std::shared_ptr<fw::Label> TestWindow::Heading() { return ControlAs<fw::Label>("Heading"); }
-std::shared_ptr<fw::TextArea> TestWindow::Notes() { return ControlAs<fw::TextArea>("Notes"); }
+std::shared_ptr<fw::Label> TestWindow::Heading() {
+    return ControlAs<fw::Label>("Heading");
+}
+std::shared_ptr<fw::TextArea> TestWindow::Notes() {
+    return ControlAs<fw::TextArea>("Notes");
+}
 std::shared_ptr<fw::ProgressBar> TestWindow::Progress() {
     return ControlAs<fw::ProgressBar>("Progress");
 }
@@ -93,7 +99,9 @@ void TestWindow::Heading_Open(fw::Label& /*label*/) {
     }
 }
 
-void TestWindow::Notes_Open(fw::TextArea& /*area*/) { Hooks().log.emplace_back("Notes.Open"); }
+void TestWindow::Notes_Open(fw::TextArea& /*area*/) {
+    Hooks().log.emplace_back("Notes.Open");
+}
 
 void TestWindow::OkButton_Action(fw::PushButton& /*button*/) {
     Hooks().log.emplace_back("OkButton.Action");
@@ -107,7 +115,9 @@ void TestWindow::CancelButton_Action(fw::PushButton& /*button*/) {
     Close();
 }
 
-std::shared_ptr<fw::MenuItem> TestWindow::FileMenu() { return MenuItemAs<fw::MenuItem>("FileMenu"); }
+std::shared_ptr<fw::MenuItem> TestWindow::FileMenu() {
+    return MenuItemAs<fw::MenuItem>("FileMenu");
+}
 std::shared_ptr<fw::MenuItem> TestWindow::FileClose() {
     return MenuItemAs<fw::MenuItem>("FileClose");
 }

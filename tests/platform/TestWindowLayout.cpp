@@ -14,6 +14,7 @@ using fw::RGB;
 
 }  // namespace
 
+// clang-format off
 const std::string& WindowRecord() {
     static const std::string record = BuildRecord(RecordKind::Window, {
         {"Placement", 0},
@@ -110,7 +111,8 @@ const std::string& NotesRecord() {
         {"Bold", false},
         {"Italic", false},
         {"Underline", false},
-        {"Text", std::string("First line\rSecond line: Gr\xC3\xBC\xC3\x9F" "e, \xE6\x9D\xB1\xE4\xBA\xAC \xE2\x9C\x93")},
+        {"Text", std::string("First line\rSecond line: Gr\xC3\xBC\xC3\x9F"
+        "e, \xE6\x9D\xB1\xE4\xBA\xAC \xE2\x9C\x93")},
         {"Mask", std::string("")},
         {"ReadOnly", false},
         {"LimitText", 0},
@@ -195,6 +197,8 @@ const std::string& CancelButtonRecord() {
     static const std::string record = ButtonRecord("CancelButton", 170, 2, "Cancel", false, true);
     return record;
 }
+
+// clang-format on
 
 std::shared_ptr<fw::MenuBar> NewMenuBar() {
     auto bar = std::make_shared<fw::MenuBar>();

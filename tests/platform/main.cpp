@@ -4,12 +4,32 @@
 
 #include <QApplication>
 #include <QtGlobal>
+#include <cstdio>
+
+namespace {
+
+QtMessageHandler standardHandler = nullptr;
+
+// Offscreen windows cannot be raised; Qt says so once for every window shown.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support"))) {
+        return;
+    }
+    if (standardHandler != nullptr) {
+        standardHandler(type, context, message);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // Test discovery runs the binary outside CTest's environment, without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    standardHandler = qInstallMessageHandler(QuietMessages);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);

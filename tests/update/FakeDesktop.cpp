@@ -18,9 +18,13 @@ fw::Desktop::Button FakeDesktop::ShowMessageDialog(const fw::MessageDialog& dial
     return answer;
 }
 
-void FakeDesktop::Beep() { log.emplace_back("beep"); }
+void FakeDesktop::Beep() {
+    log.emplace_back("beep");
+}
 
-void FakeDesktop::ShowURL(const std::string& url) { log.push_back("url: " + url); }
+void FakeDesktop::ShowURL(const std::string& url) {
+    log.push_back("url: " + url);
+}
 
 std::unique_ptr<fw::Graphics> FakeDesktop::OpenPrinterDialog(const fw::PrinterSetup& /*setup*/) {
     return nullptr;

@@ -27,18 +27,12 @@ void UpdateServer::Reply(int status, std::string body) {
     body_ = std::move(body);
 }
 
-void UpdateServer::Hold() { hold_ = true; }
+void UpdateServer::Hold() {
+    hold_ = true;
+}
 
-void UpdateServer::Refuse() { server_.close(); }
-
-void UpdateServer::SendLateReply(int status, const std::string& body) {
-    const std::string response = Response(status, body);
-    for (const auto& connection : held_) {
-        if (connection && connection->state() == QAbstractSocket::ConnectedState) {
-            connection->write(response.data(), static_cast<qint64>(response.size()));
-            connection->disconnectFromHost();
-        }
-    }
+void UpdateServer::Refuse() {
+    server_.close();
 }
 
 std::string UpdateServer::Response(int status, const std::string& body) {

@@ -6,9 +6,9 @@
 // request and answers with the configured reply, or holds the connection open
 // and never answers.
 
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QPointer>
 
 #include <functional>
 #include <string>
@@ -25,8 +25,6 @@ public:
     void Hold();
     // Stops listening: the connection is refused.
     void Refuse();
-    // Sends the reply on connections held so far (the client may be gone).
-    void SendLateReply(int status, const std::string& body);
 
     // Called when a whole request has arrived, before any answer.
     std::function<void()> onRequest;
