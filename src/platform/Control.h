@@ -3,7 +3,7 @@
 // The base of every control: a name within its window, the window that owns it,
 // the delegates bound to its events, and the properties its layout record set.
 // Properties without a counterpart on this desktop are kept here and have no
-// visible effect (see RectControl::ApplyProperty for the list).
+// visible effect (listed in RectControl.h).
 
 #include <map>
 #include <memory>

@@ -9,9 +9,11 @@
 // LockTop, LockRight, LockBottom (no window is resizable), TabPanelIndex,
 // AutoDeactivate, InitialParent "", DataSource, DataField, UseFocusRing,
 // AutomaticallyCheckSpelling, Format, Mask, Alignment 0, ButtonStyle 0,
-// Selectable, Transparent, TextUnit 0 (points) and, on windows, Placement,
-// Composite, HasBackColor, LiveResize, FullScreen False, MenuBarVisible and
-// MacProcID.
+// Selectable, Transparent, TextUnit 0 (points), a text area's Multiline (every
+// text area has several lines), a LimitText other than 0 (0 is no limit),
+// TabStop on labels and progress bars (they never take the focus), the
+// record's Name (the name registered with the window counts) and, on windows,
+// Placement, Composite, LiveResize, FullScreen False and MacProcID.
 
 #include <memory>
 #include <string>

@@ -80,7 +80,9 @@ void Window::Constructor() {
         for (const auto& control : controls) {
             control->RaiseEvent(kEventOpen);
         }
-        Event_Open();
+        if (impl_->open) {  // a control's Open event may have closed the window
+            Event_Open();
+        }
     } catch (...) {
         // A window that failed to build is not left open half-made.
         impl_->open = false;

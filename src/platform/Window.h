@@ -55,7 +55,8 @@ public:
     void Close();
     [[nodiscard]] bool IsOpen() const;
 
-    // The content area's position on screen.
+    // The window's position on screen: the top left of its inside (below the
+    // title bar; the menu bar, where the window has one, is inside).
     [[nodiscard]] int Top() const;
     void Top(int top);
     [[nodiscard]] int Left() const;
