@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake --preset default -DTESSAROOK_BUILD_TESTS=OFF -DTESSAROOK_BUILD_BENCH=OFF
+cmake --preset default
 cmake --build --preset default --target tessarook
 exec ./build/default/src/app/tessarook "$@"

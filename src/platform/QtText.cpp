@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/base/Text.h"
 
@@ -40,7 +42,10 @@ QFont FontFor(const std::string& family, double points) {
         font.setFamilies({ToQString(family)});
     }
     if (points > 0) {
-        font.setPointSizeF(points);
+        // Window layouts are measured in pixels at 72 per inch, where a point is a
+        // pixel; sizing the font in pixels keeps text inside the boxes laid out for it
+        // whatever the screen's resolution.
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(points))));
     }
     return font;
 }

@@ -16,7 +16,7 @@ std::string FromQString(const QString& text);
 QString WithLineFeeds(std::string_view utf8);
 // "System" is the desktop's default font; other names fall back to a
 // metric-compatible font where the named one is missing. Size 0 keeps the
-// default size.
+// default size; other sizes are points of the layout, drawn as as many pixels.
 QFont FontFor(const std::string& family, double points);
 // Number of characters (code points) in the first `utf16Units` of `text`.
 int CharactersBefore(const QString& text, int utf16Units);

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 
 #include "platform/Desktop.h"
@@ -46,30 +45,16 @@ fw::MessageDialogButton* Pressed(fw::MessageDialog& dialog, Button button) {
 }
 
 // A replaced desktop answers in place of the user and sees every call.
-struct AnswerCase {
-    const char* name;
-    Button answer;
-};
+using ReplacedDesktop = PlatformTest;
 
-void PrintTo(const AnswerCase& c, std::ostream* os) {
-    *os << c.name;
+TEST_F(ReplacedDesktop, AnswersTheMessageDialog) {
+    for (Button answer : {Button::Action, Button::Cancel, Button::Alternate, Button::None}) {
+        desktop_->answer = answer;
+        fw::MessageDialog dialog = NewVersionDialog();
+        EXPECT_EQ(dialog.ShowModal(), Pressed(dialog, answer)) << static_cast<int>(answer);
+    }
+    EXPECT_EQ(desktop_->dialogs, std::vector<std::string>(4, "A new version is available."));
 }
-
-class ReplacedDesktop : public PlatformTest, public ::testing::WithParamInterface<AnswerCase> {};
-
-TEST_P(ReplacedDesktop, AnswersTheMessageDialog) {
-    desktop_->answer = GetParam().answer;
-    fw::MessageDialog dialog = NewVersionDialog();
-    EXPECT_EQ(dialog.ShowModal(), Pressed(dialog, GetParam().answer));
-    EXPECT_EQ(desktop_->dialogs, std::vector<std::string>{"A new version is available."});
-}
-
-INSTANTIATE_TEST_SUITE_P(Desktop, ReplacedDesktop,
-                         ::testing::Values(AnswerCase{"Action", Button::Action},
-                                           AnswerCase{"Cancel", Button::Cancel},
-                                           AnswerCase{"Alternate", Button::Alternate},
-                                           AnswerCase{"NoButton", Button::None}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReplacedDesktop, SeesMessageBoxesBeepsAndUrls) {
     fw::MsgBox("First, enter or paste a message to encode!");
@@ -92,35 +77,30 @@ protected:
     }
 };
 
-TEST_F(SystemDesktop, MsgBoxShowsTheTextWithOneButton) {
-    QString shown;
-    int buttons = 0;
-    WhenModalOpens([&](QWidget& modal) {
+// A message box, and a message dialog whose other buttons are hidden, show one
+// button.
+TEST_F(SystemDesktop, MsgBoxAndPlainMessageDialogShowOneButton) {
+    QStringList shown;
+    const auto answer = [&](QWidget& modal) {
         auto& box = dynamic_cast<QMessageBox&>(modal);
-        shown = box.text();
-        buttons = static_cast<int>(box.buttons().size());
+        shown.append(box.text());
+        for (QAbstractButton* button : box.buttons()) {
+            shown.append(button->text());
+        }
         box.buttons().front()->click();
-    });
+    };
+    WhenModalOpens(answer);
     fw::MsgBox(
         "Line one\rLine two: Gr\xC3\xBC\xC3\x9F"
         "e");
-    EXPECT_EQ(shown, QString::fromUtf8("Line one\nLine two: Gr\xC3\xBC\xC3\x9F"
-                                       "e"));
-    EXPECT_EQ(buttons, 1);
+    WhenModalOpens(answer);
+    fw::MessageDialog dialog;
+    dialog.Message = "Done.";
+    EXPECT_EQ(dialog.ShowModal(), &dialog.ActionButton);
+    EXPECT_EQ(shown, QStringList({QString::fromUtf8("Line one\nLine two: Gr\xC3\xBC\xC3\x9F"
+                                                    "e"),
+                                  "OK", "Done.", "OK"}));
 }
-
-struct PressCase {
-    const char* name;
-    std::function<void(QMessageBox&)> press;
-    Button expected;
-};
-
-void PrintTo(const PressCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class SystemMessageDialog : public SystemDesktop,
-                            public ::testing::WithParamInterface<PressCase> {};
 
 QAbstractButton* ButtonCaptioned(QMessageBox& box, const char* caption) {
     for (QAbstractButton* button : box.buttons()) {
@@ -131,103 +111,57 @@ QAbstractButton* ButtonCaptioned(QMessageBox& box, const char* caption) {
     throw std::runtime_error(std::string("no button ") + caption);
 }
 
-TEST_P(SystemMessageDialog, GivesThePressedButton) {
-    const PressCase& c = GetParam();
-    QStringList captions;
-    QString title;
-    QString explanation;
-    WhenModalOpens([&](QWidget& modal) {
-        auto& box = dynamic_cast<QMessageBox&>(modal);
-        for (QAbstractButton* button : box.buttons()) {
-            captions.append(button->text());
-        }
-        captions.sort();
-        title = box.windowTitle();
-        explanation = box.informativeText();
-        c.press(box);
-    });
-    fw::MessageDialog dialog = NewVersionDialog();
-    EXPECT_EQ(dialog.ShowModal(), Pressed(dialog, c.expected));
-    EXPECT_EQ(captions, QStringList({"Download", "Go to Website", "Not Now"}));
-    EXPECT_EQ(title, "Update");
-    EXPECT_EQ(explanation, "Version 1.3.0\nDownload it now?");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Desktop, SystemMessageDialog,
-    ::testing::Values(
-        PressCase{"ActionButton", [](QMessageBox& b) { ButtonCaptioned(b, "Download")->click(); },
-                  Button::Action},
-        PressCase{"CancelButton", [](QMessageBox& b) { ButtonCaptioned(b, "Not Now")->click(); },
-                  Button::Cancel},
-        PressCase{"AlternateButton",
-                  [](QMessageBox& b) { ButtonCaptioned(b, "Go to Website")->click(); },
-                  Button::Alternate},
-        PressCase{"EscapeIsCancel", [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); },
-                  Button::Cancel},
-        PressCase{"ReturnIsTheActionButton",
-                  [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, Button::Action}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(SystemDesktop, MessageDialogShowsOnlyItsVisibleButtons) {
-    QStringList captions;
-    WhenModalOpens([&](QWidget& modal) {
-        auto& box = dynamic_cast<QMessageBox&>(modal);
-        for (QAbstractButton* button : box.buttons()) {
-            captions.append(button->text());
-        }
-        box.buttons().front()->click();
-    });
-    fw::MessageDialog dialog;
-    dialog.Message = "Done.";
-    EXPECT_EQ(dialog.ShowModal(), &dialog.ActionButton);
-    EXPECT_EQ(captions, QStringList({"OK"}));
-}
-
-// URLs go to the desktop's handler unchanged.
-struct UrlCase {
-    const char* name;
-    const char* url;
-};
-
-void PrintTo(const UrlCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class SystemShowUrl : public SystemDesktop, public ::testing::WithParamInterface<UrlCase> {
-protected:
-    void SetUp() override {
-        SystemDesktop::SetUp();
-        for (const char* scheme : {"http", "https", "mailto"}) {
-            QDesktopServices::setUrlHandler(scheme, &recorder_, "Open");
-        }
+TEST_F(SystemDesktop, MessageDialogGivesThePressedButton) {
+    const std::pair<std::function<void(QMessageBox&)>, Button> presses[] = {
+        {[](QMessageBox& b) { ButtonCaptioned(b, "Download")->click(); }, Button::Action},
+        {[](QMessageBox& b) { ButtonCaptioned(b, "Not Now")->click(); }, Button::Cancel},
+        {[](QMessageBox& b) { ButtonCaptioned(b, "Go to Website")->click(); }, Button::Alternate},
+        {[](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }, Button::Cancel},
+        {[](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, Button::Action},
+    };
+    for (std::size_t i = 0; i < std::size(presses); ++i) {
+        SCOPED_TRACE(i);
+        const auto& [press, expected] = presses[i];
+        QStringList captions;
+        QString title;
+        QString explanation;
+        WhenModalOpens([&](QWidget& modal) {
+            auto& box = dynamic_cast<QMessageBox&>(modal);
+            for (QAbstractButton* button : box.buttons()) {
+                captions.append(button->text());
+            }
+            captions.sort();
+            title = box.windowTitle();
+            explanation = box.informativeText();
+            press(box);
+        });
+        fw::MessageDialog dialog = NewVersionDialog();
+        EXPECT_EQ(dialog.ShowModal(), Pressed(dialog, expected));
+        EXPECT_EQ(captions, QStringList({"Download", "Go to Website", "Not Now"}));
+        EXPECT_EQ(title, "Update");
+        EXPECT_EQ(explanation, "Version 1.3.0\nDownload it now?");
     }
-    void TearDown() override {
-        for (const char* scheme : {"http", "https", "mailto"}) {
-            QDesktopServices::unsetUrlHandler(scheme);
-        }
-        SystemDesktop::TearDown();
-    }
-    UrlRecorder recorder_;
-};
-
-TEST_P(SystemShowUrl, HandsTheUrlOverUnchanged) {
-    fw::ShowURL(GetParam().url);
-    EXPECT_EQ(recorder_.urls, QStringList({GetParam().url}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Desktop, SystemShowUrl,
-    ::testing::Values(
-        UrlCase{"WebSite", "http://www.tessarook.example"},
-        UrlCase{"OrderPageWithBareQueryItem", "http://order.payments.example/?TESSAROOK&lang=en"},
-        UrlCase{"Https", "https://www.tessarook.example/download/tessarook-1.3.0.tar.gz"},
-        UrlCase{"Mail", "mailto:author@tessarook.example?subject=Tessarook%201.2.0"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(SystemShowUrl, EmptyUrlOpensNothing) {
+TEST_F(SystemDesktop, ShowUrlHandsTheUrlOverUnchanged) {
+    UrlRecorder recorder;
+    for (const char* scheme : {"http", "https", "mailto"}) {
+        QDesktopServices::setUrlHandler(scheme, &recorder, "Open");
+    }
+    const QStringList urls = {
+        "http://www.tessarook.example",
+        "http://order.payments.example/?TESSAROOK&lang=en",
+        "https://www.tessarook.example/download/tessarook-1.3.0.tar.gz",
+        "mailto:author@tessarook.example?subject=Tessarook%201.2.0",
+    };
+    for (const QString& url : urls) {
+        fw::ShowURL(url.toStdString());
+    }
     fw::ShowURL("");
-    EXPECT_TRUE(recorder_.urls.isEmpty());
+    for (const char* scheme : {"http", "https", "mailto"}) {
+        QDesktopServices::unsetUrlHandler(scheme);
+    }
+    EXPECT_EQ(recorder.urls, urls);
 }
 
 }  // namespace

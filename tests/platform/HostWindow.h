@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/Window.h"
 
@@ -16,16 +17,24 @@ public:
     static constexpr std::string_view kRuntimeClassName = "HostWindow.HostWindow";
     using Builder = std::function<void(HostWindow&)>;
 
-    HostWindow() = default;
-    HostWindow(std::string record, Builder createControls);
+    HostWindow(std::string record, Builder createControls)
+        : record_(std::move(record)), createControls_(std::move(createControls)) {}
     [[nodiscard]] std::string_view RuntimeClassName() const override { return kRuntimeClassName; }
 
     // A new window, constructed (and so opened) at once.
-    static std::shared_ptr<HostWindow> Open(std::string record, Builder createControls = {});
+    static std::shared_ptr<HostWindow> Open(std::string record, Builder createControls = {}) {
+        auto window = std::make_shared<HostWindow>(std::move(record), std::move(createControls));
+        window->Constructor();
+        return window;
+    }
 
 protected:
-    void Layout() override;
-    void CreateControls() override;
+    void Layout() override { fw::SetProperties(*this, record_); }
+    void CreateControls() override {
+        if (createControls_) {
+            createControls_(*this);
+        }
+    }
 
 private:
     std::string record_;

@@ -1,8 +1,8 @@
 #pragma once
 
-// Shared pieces of the framework-layer tests: an encoder of layout records that
-// is independent of the framework's own, a desktop that answers dialogs without
-// a person, and a fixture that leaves no window, handler or desktop behind.
+// Shared pieces of the framework-layer tests: complete layout records with
+// chosen values, a desktop that answers dialogs without a person, and a fixture
+// that leaves no window, handler or desktop behind.
 
 #include <gtest/gtest.h>
 
@@ -15,27 +15,32 @@
 #include "platform/Desktop.h"
 #include "platform/LayoutRecord.h"
 #include "platform/MessageDialog.h"
+#include "platform/RectControl.h"
+#include "platform/Window.h"
 #include "platform/print/Graphics.h"
 
 class QWidget;
-namespace fw {
-class RectControl;
-class Window;
-}  // namespace fw
 
-using Overrides = std::vector<std::pair<std::string, fw::PropertyValue>>;
+using Values = std::vector<std::pair<std::string, fw::PropertyValue>>;
 
-// The value a test record holds for `name` unless a test overrides it.
-fw::PropertyValue DefaultValue(fw::RecordKind kind, std::string_view name);
-// A complete record of the kind, written byte by byte here: every property of
-// the kind in order, with DefaultValue or the override.
-std::string EncodeRecord(fw::RecordKind kind, const Overrides& overrides = {});
+// A complete record of the kind, encoded here byte by byte: every property in
+// the kind's order, with the value from `values` or a plain default.
+std::string TestRecord(fw::RecordKind kind, const Values& values = {});
 
-// Creates a control of the kind in `window` the way a window's CreateControls0
-// does: New, Constructor, AddControl, TextSize when given, then the record.
-std::shared_ptr<fw::RectControl> AddControlOfKind(fw::Window& window, fw::RecordKind kind,
-                                                  const std::string& name,
-                                                  const std::string& record, double textSize = 0);
+// Adds a control the way a window's CreateControls0 does: New, Constructor,
+// AddControl, the text size when given, then the record.
+template <typename C>
+std::shared_ptr<C> AddTestControl(fw::Window& window, const std::string& name, const Values& values,
+                                  double textSize = 0) {
+    auto control = window.New<C>();
+    control->Constructor();
+    window.AddControl(name, control);
+    if (textSize > 0) {
+        control->TextSize(textSize);
+    }
+    fw::SetProperties(*control, TestRecord(control->Kind(), values));
+    return control;
+}
 
 // Runs `act` on the first modal widget that opens from now on.
 void WhenModalOpens(std::function<void(QWidget&)> act);

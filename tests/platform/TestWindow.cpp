@@ -4,6 +4,18 @@
 #include "platform/MenuBar.h"
 #include "platform/TestWindowLayout.h"
 
+namespace {
+
+template <typename C>
+std::shared_ptr<C> AddNew(TestWindow& window, const char* name) {
+    auto control = window.New<C>();
+    control->Constructor();
+    window.AddControl(name, control);
+    return control;
+}
+
+}  // namespace
+
 std::shared_ptr<TestWindow> TestWindow::Instance() {
     return fw::ImplicitInstance<TestWindow>();
 }
@@ -25,49 +37,31 @@ void TestWindow::CreateControls() {
 }
 
 void TestWindow::CreateControls0() {
-    auto heading = New<fw::Label>();
-    heading->Constructor();
-    AddControl("Heading", heading);
-    ControlAs<fw::Label>("Heading")->TextSize(12);
-    ControlAs<fw::Label>("Heading")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::Label>("Heading"), test_window_layout::HeadingRecord());
-    ControlAs<fw::Label>("Heading")->AddEventHandler(
-        fw::kEventOpen, fw::MakeDelegate(*this, &TestWindow::Heading_Open, "( Label )"));
+    const auto heading = AddNew<fw::Label>(*this, "Heading");
+    heading->TextSize(12);
+    fw::SetProperties(*heading, test_window_layout::HeadingRecord());
+    heading->AddEventHandler(fw::kEventOpen,
+                             fw::MakeDelegate(*this, &TestWindow::Heading_Open, "( Label )"));
 
-    auto notes = New<fw::TextArea>();
-    notes->Constructor();
-    AddControl("Notes", notes);
-    ControlAs<fw::TextArea>("Notes")->LineSpacing(1.0);
-    ControlAs<fw::TextArea>("Notes")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::TextArea>("Notes"), test_window_layout::NotesRecord());
-    ControlAs<fw::TextArea>("Notes")->AddEventHandler(
-        fw::kEventOpen, fw::MakeDelegate(*this, &TestWindow::Notes_Open, "( TextArea )"));
+    const auto notes = AddNew<fw::TextArea>(*this, "Notes");
+    notes->LineSpacing(1.0);
+    fw::SetProperties(*notes, test_window_layout::NotesRecord());
+    notes->AddEventHandler(fw::kEventOpen,
+                           fw::MakeDelegate(*this, &TestWindow::Notes_Open, "( TextArea )"));
 
-    auto progress = New<fw::ProgressBar>();
-    progress->Constructor();
-    AddControl("Progress", progress);
-    fw::SetProperties(*ControlAs<fw::ProgressBar>("Progress"),
+    fw::SetProperties(*AddNew<fw::ProgressBar>(*this, "Progress"),
                       test_window_layout::ProgressRecord());
 
-    auto ok = New<fw::PushButton>();
-    ok->Constructor();
-    AddControl("OkButton", ok);
-    ControlAs<fw::PushButton>("OkButton")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::PushButton>("OkButton"), test_window_layout::OkButtonRecord());
-    ControlAs<fw::PushButton>("OkButton")
-        ->AddEventHandler(fw::kEventAction,
-                          fw::MakeDelegate(*this, &TestWindow::OkButton_Action, "( PushButton )"));
+    const auto ok = AddNew<fw::PushButton>(*this, "OkButton");
+    fw::SetProperties(*ok, test_window_layout::OkButtonRecord());
+    ok->AddEventHandler(fw::kEventAction,
+                        fw::MakeDelegate(*this, &TestWindow::OkButton_Action, "( PushButton )"));
 
-    auto cancel = New<fw::PushButton>();
-    cancel->Constructor();
-    AddControl("CancelButton", cancel);
-    ControlAs<fw::PushButton>("CancelButton")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::PushButton>("CancelButton"),
-                      test_window_layout::CancelButtonRecord());
-    ControlAs<fw::PushButton>("CancelButton")
-        ->AddEventHandler(
-            fw::kEventAction,
-            fw::MakeDelegate(*this, &TestWindow::CancelButton_Action, "( PushButton )"));
+    const auto cancel = AddNew<fw::PushButton>(*this, "CancelButton");
+    fw::SetProperties(*cancel, test_window_layout::CancelButtonRecord());
+    cancel->AddEventHandler(
+        fw::kEventAction,
+        fw::MakeDelegate(*this, &TestWindow::CancelButton_Action, "( PushButton )"));
 }
 
 void TestWindow::AddMenuHandlers() {
@@ -76,14 +70,8 @@ void TestWindow::AddMenuHandlers() {
                                                  [this] { return FileClose_Action(); }});
 }
 
-std::shared_ptr<fw::Label> TestWindow::Heading() {
-    return ControlAs<fw::Label>("Heading");
-}
 std::shared_ptr<fw::TextArea> TestWindow::Notes() {
     return ControlAs<fw::TextArea>("Notes");
-}
-std::shared_ptr<fw::ProgressBar> TestWindow::Progress() {
-    return ControlAs<fw::ProgressBar>("Progress");
 }
 std::shared_ptr<fw::PushButton> TestWindow::OkButton() {
     return ControlAs<fw::PushButton>("OkButton");
@@ -94,9 +82,6 @@ std::shared_ptr<fw::PushButton> TestWindow::CancelButton() {
 
 void TestWindow::Heading_Open(fw::Label& /*label*/) {
     Hooks().log.emplace_back("Heading.Open");
-    if (Hooks().onHeadingOpen) {
-        Hooks().onHeadingOpen(*this);
-    }
 }
 
 void TestWindow::Notes_Open(fw::TextArea& /*area*/) {
@@ -113,13 +98,6 @@ void TestWindow::OkButton_Action(fw::PushButton& /*button*/) {
 void TestWindow::CancelButton_Action(fw::PushButton& /*button*/) {
     Hooks().log.emplace_back("CancelButton.Action");
     Close();
-}
-
-std::shared_ptr<fw::MenuItem> TestWindow::FileMenu() {
-    return MenuItemAs<fw::MenuItem>("FileMenu");
-}
-std::shared_ptr<fw::MenuItem> TestWindow::FileClose() {
-    return MenuItemAs<fw::MenuItem>("FileClose");
 }
 
 bool TestWindow::FileClose_Action() {

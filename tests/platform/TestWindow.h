@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "platform/Label.h"
-#include "platform/MenuItem.h"
 #include "platform/ProgressBar.h"
 #include "platform/PushButton.h"
 #include "platform/TextArea.h"
@@ -31,15 +30,12 @@ public:
         std::function<void(TestWindow&)> onOpen;
         std::function<void(TestWindow&)> onClose;
         std::function<void(TestWindow&)> onOk;
-        std::function<void(TestWindow&)> onHeadingOpen;
         std::function<bool(TestWindow&)> onFileClose;
     };
     static EventHooks& Hooks();
 
     void CreateControls0();
-    std::shared_ptr<fw::Label> Heading();
     std::shared_ptr<fw::TextArea> Notes();
-    std::shared_ptr<fw::ProgressBar> Progress();
     std::shared_ptr<fw::PushButton> OkButton();
     std::shared_ptr<fw::PushButton> CancelButton();
 
@@ -48,8 +44,6 @@ public:
     void OkButton_Action(fw::PushButton& button);
     void CancelButton_Action(fw::PushButton& button);
 
-    std::shared_ptr<fw::MenuItem> FileMenu();
-    std::shared_ptr<fw::MenuItem> FileClose();
     bool FileClose_Action();
 
 protected:

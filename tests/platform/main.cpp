@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QtGlobal>
-#include <cstdio>
 
 namespace {
 
@@ -12,13 +11,8 @@ QtMessageHandler standardHandler = nullptr;
 
 // Offscreen windows cannot be raised; Qt says so once for every window shown.
 void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QLatin1String("This plugin does not support"))) {
-        return;
-    }
-    if (standardHandler != nullptr) {
+    if (!message.startsWith(QLatin1String("This plugin does not support"))) {
         standardHandler(type, context, message);
-    } else {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
     }
 }
 
