@@ -1,6 +1,7 @@
 #include "platform/Runtime.h"
 
 #include <QApplication>
+#include <QThread>
 #include <QTimer>
 #include <cstdlib>
 #include <memory>
@@ -125,6 +126,13 @@ void Dispatch(const std::function<void()>& call) noexcept {
 
 void SetUnhandledExceptionHandler(UnhandledExceptionHandler handler) {
     State().unhandled = std::move(handler);
+}
+
+void RequireUiThread() {
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (app != nullptr && QThread::currentThread() != app->thread()) {
+        throw ThreadAccessingUIException();
+    }
 }
 
 void Quit(int code) {

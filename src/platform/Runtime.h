@@ -34,6 +34,9 @@ void RuntimeSetExceptionHelper(ExceptionHelper helper);
 using UnhandledExceptionHandler = std::function<void(const std::exception&)>;
 void SetUnhandledExceptionHandler(UnhandledExceptionHandler handler);
 
+// Throws ThreadAccessingUIException unless called on the user-interface thread.
+void RequireUiThread();
+
 // Quits the application: closes every open window (most recent first, so each
 // window's Close event runs), then ends the event loop with `code`. A second
 // call while quitting does nothing.

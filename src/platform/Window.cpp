@@ -45,6 +45,7 @@ struct Window::Impl {
 };
 
 Window::Window() : impl_(std::make_unique<Impl>()) {
+    RequireUiThread();
     impl_->widget = new WindowWidget(this);
     impl_->content = new QWidget(impl_->widget);
     impl_->widget->setCentralWidget(impl_->content);
@@ -118,7 +119,15 @@ void Window::ShowWidget() {
         return screen->availableGeometry().intersects(frame);
     });
     if (!visibleSomewhere && !screens.isEmpty()) {
-        QScreen* nearest = QGuiApplication::primaryScreen();
+        const QPoint centre = frame.center();
+        auto distance = [&](QScreen* screen) {
+            const QRect area = screen->availableGeometry();
+            const int dx = std::max({area.left() - centre.x(), 0, centre.x() - area.right()});
+            const int dy = std::max({area.top() - centre.y(), 0, centre.y() - area.bottom()});
+            return static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy;
+        };
+        QScreen* nearest = *std::min_element(screens.begin(), screens.end(),
+                                             [&](QScreen* a, QScreen* b) { return distance(a) < distance(b); });
         const QRect area = nearest->availableGeometry();
         QRect moved = frame;
         moved.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - frame.width())));
@@ -242,6 +251,7 @@ void Window::MenuBar(std::shared_ptr<fw::MenuBar> bar) {
 }
 
 void Window::AddControl(const std::string& name, const std::shared_ptr<Control>& control) {
+    RequireUiThread();
     if (!control) {
         throw NilObjectException("A nil control cannot be added to a window.");
     }

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <thread>
 
 #include "platform/EventNumber.h"
 #include "platform/HostWindow.h"
@@ -340,3 +341,17 @@ TEST_F(WindowLife, DefaultExceptionHandlingTellsTheUserAndEndsWithAnError) {
 }
 
 }  // namespace
+
+TEST_F(WindowLife, WindowsAreMadeOnTheUserInterfaceThreadOnly) {
+    bool refused = false;
+    std::thread worker([&] {
+        try {
+            HostWindow::Open(TestRecord(RecordKind::Window));
+        } catch (const fw::ThreadAccessingUIException&) {
+            refused = true;
+        }
+    });
+    worker.join();
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(fw::OpenWindows().empty());
+}
