@@ -8,89 +8,71 @@
 #include "about/AboutBox.h"
 #include "app/App.h"
 #include "app/MenuBar1.h"
-#include "help/TestDesktop.h"
 #include "platform/MenuBar.h"
 #include "platform/Window.h"
+#include "support/AppFixture.h"
 
 namespace {
 
-int OpenAboutBoxes() {
-    int count = 0;
-    for (const auto& window : fw::OpenWindows()) {
-        count += window->RuntimeClassName() == AboutBox::kRuntimeClassName ? 1 : 0;
-    }
-    return count;
-}
+using app_test::OpenCount;
 
 void ChooseFromAppMenu(const char* itemName) {
     fw::MenuCommand(nullptr, *MenuBar1::Instance()->Lookup(itemName));
 }
 
-class AboutBoxTest : public ::testing::Test {
+class AboutBoxTest : public app_test::AppFixture {
 protected:
-    void TearDown() override {
-        if (auto open = fw::GetImplicitWindow(AboutBox::kRuntimeClassName)) {
-            open->Close();
-        }
+    void SetUp() override {
+        AppFixture::SetUp();
+        CreateApplication();
     }
-    ScopedTestDesktop desktop_;
 };
 
 TEST_F(AboutBoxTest, AboutCommandKeepsOneBoxAndReopensItWithTheVersion) {
     ChooseFromAppMenu("CheckforUpdateAbout");
     const auto first = AboutBox::Instance();
     ChooseFromAppMenu("CheckforUpdateAbout");
-    EXPECT_EQ(OpenAboutBoxes(), 1);
+    EXPECT_EQ(OpenCount(AboutBox::kRuntimeClassName), 1);
     EXPECT_EQ(AboutBox::Instance(), first);
     EXPECT_EQ(first->StaticText4()->Text(), App::Instance()->LongVersion());
 
     first->Close();
-    EXPECT_EQ(OpenAboutBoxes(), 0);
     ChooseFromAppMenu("CheckforUpdateAbout");
-    const auto second = AboutBox::Instance();
-    EXPECT_NE(second, first);
-    EXPECT_EQ(second->StaticText4()->Text(), App::Instance()->LongVersion());
+    EXPECT_NE(AboutBox::Instance(), first);
+    EXPECT_EQ(OpenCount(AboutBox::kRuntimeClassName), 1);
+    EXPECT_EQ(AboutBox::Instance()->StaticText4()->Text(), App::Instance()->LongVersion());
 }
 
 TEST_F(AboutBoxTest, HelpMenuAboutItemDoesNothing) {
     ChooseFromAppMenu("HelpAbout");
-    EXPECT_EQ(OpenAboutBoxes(), 0);
-    EXPECT_TRUE(desktop_->urls.empty());
-    EXPECT_TRUE(desktop_->messages.empty());
+    EXPECT_TRUE(fw::OpenWindows().empty());
+    EXPECT_EQ(desktop_->log, std::vector<std::string>{});
 }
 
-struct UrlRow {
-    const char* name;
-    std::shared_ptr<fw::PushButton> (AboutBox::*button)();
-    std::string url;
-};
-
-void PrintTo(const UrlRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class AboutBoxUrlTest : public AboutBoxTest, public ::testing::WithParamInterface<UrlRow> {};
-
-TEST_P(AboutBoxUrlTest, EachPressHandsOneUrlAndLeavesTheBoxOpen) {
-    const UrlRow& row = GetParam();
+// Each press hands its URL to the desktop and leaves the box open.
+TEST_F(AboutBoxTest, ButtonsHandTheirUrls) {
+    using buildconfig::kOrderHost, buildconfig::kStoreCode, buildconfig::kWebHost;
+    const struct {
+        const char* name;
+        std::shared_ptr<fw::PushButton> (AboutBox::*button)();
+        std::string url;
+    } rows[] = {
+        {"EmailAuthor", &AboutBox::PushButton1, "mailto:" + std::string(buildconfig::kMailAddress)},
+        {"VisitWebSite", &AboutBox::PushButton2, "http://" + std::string(kWebHost)},
+        {"Order", &AboutBox::Kagi,
+         "http://" + std::string(kOrderHost) + "/?" + kStoreCode + "&lang=en"},
+    };
     ChooseFromAppMenu("CheckforUpdateAbout");
     const auto box = AboutBox::Instance();
-    ((*box).*row.button)()->Push();
-    ((*box).*row.button)()->Push();
-    EXPECT_EQ(desktop_->urls, (std::vector<std::string>{row.url, row.url}));
-    EXPECT_EQ(OpenAboutBoxes(), 1);
-    EXPECT_TRUE(box->IsOpen());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        desktop_->log.clear();
+        ((*box).*row.button)()->Push();
+        ((*box).*row.button)()->Push();
+        EXPECT_EQ(desktop_->log, (std::vector<std::string>{"url: " + row.url, "url: " + row.url}));
+        EXPECT_TRUE(box->IsOpen());
+    }
+    EXPECT_EQ(OpenCount(AboutBox::kRuntimeClassName), 1);
 }
-
-INSTANTIATE_TEST_SUITE_P(Buttons, AboutBoxUrlTest,
-                         ::testing::Values(UrlRow{"EmailAuthor", &AboutBox::PushButton1,
-                                                  std::string("mailto:") +
-                                                      buildconfig::kMailAddress},
-                                           UrlRow{"VisitWebSite", &AboutBox::PushButton2,
-                                                  std::string("http://") + buildconfig::kWebHost},
-                                           UrlRow{"Order", &AboutBox::Kagi,
-                                                  std::string("http://") + buildconfig::kOrderHost +
-                                                      "/?" + buildconfig::kStoreCode + "&lang=en"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

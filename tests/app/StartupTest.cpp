@@ -1,26 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/App.h"
-#include "app/AppTestSupport.h"
-#include "app/MenuBar1.h"
 #include "app/Startup.h"
 #include "codec/Module1.h"
 #include "main_window/Window1.h"
 #include "platform/Runtime.h"
-#include "prefs/prefModule.h"
+#include "platform/base/Exceptions.h"
+#include "support/AppFixture.h"
 
 namespace {
 
-using app_test::AppFixture;
-using app_test::ProcessEvents;
-
-std::vector<std::string> Letters() {
-    return Module1::Letters->Items();
-}
+using app_test::OpenCount;
 
 std::vector<std::string> Alphabet() {
     std::vector<std::string> letters;
@@ -30,80 +24,58 @@ std::vector<std::string> Alphabet() {
     return letters;
 }
 
-using StartupTest = AppFixture;
+// Whether the main window is made before the application's Open event, as the
+// framework's initialisation does, or after it.
+struct OrderRow {
+    const char* name;
+    bool windowFirst;
+};
 
-TEST_F(StartupTest, ModuleDataBeforeStartup) {
-    EXPECT_EQ(Letters(), std::vector<std::string>(26));
-    EXPECT_EQ(Module1::R, nullptr);
-    ASSERT_NE(prefModule::gDirectives, nullptr);
-    EXPECT_EQ(prefModule::gDirectives->Ubound(), 0);
-    EXPECT_EQ((*prefModule::gDirectives)(0), nullptr);
-    EXPECT_THROW(App::Instance(), fw::NilObjectException);
+void PrintTo(const OrderRow& row, std::ostream* os) {
+    *os << row.name;
 }
 
-// The framework makes the default window during its initialisation and raises
-// the application's Open event when the event loop starts.
-TEST_F(StartupTest, DefaultWindowFirstThenOpenEvent) {
-    Main();
-    const auto app = App::Instance();
-    EXPECT_EQ(App::Instance(), app);
-    EXPECT_EQ(app->MenuBar(), MenuBar1::Instance());
-    EXPECT_EQ(OpenCount("Window1.Window1"), 1);
-    EXPECT_EQ(Letters(), std::vector<std::string>(26));  // not yet opened
-    EXPECT_EQ(Module1::R, nullptr);
+class StartupOrderTest : public app_test::AppFixture,
+                         public ::testing::WithParamInterface<OrderRow> {};
 
-    const auto window = Window1::Instance();
-    ProcessEvents();
-    EXPECT_EQ(Letters(), Alphabet());
+TEST_P(StartupOrderTest, OneMainWindowAndTheLettersAfterOpen) {
+    const std::vector<std::string> empty(26);
+    std::shared_ptr<Window1> window;
+    if (GetParam().windowFirst) {
+        Main();
+        EXPECT_EQ(OpenCount(Window1::kRuntimeClassName), 1);
+        window = Window1::Instance();
+        EXPECT_EQ(Module1::Letters->Items(), empty);
+        EXPECT_EQ(Module1::R, nullptr);
+        app_test::ProcessEvents();  // the event loop's start delivers Open
+    } else {
+        EarlyStartup();
+        EXPECT_EQ(Module1::Letters->Items(), empty);
+        EXPECT_EQ(Module1::R, nullptr);
+        App::Instance()->Event_Open();
+        window = Window1::Instance();
+        LateStartup();
+    }
+    EXPECT_EQ(Module1::Letters->Items(), Alphabet());
     EXPECT_NE(Module1::R, nullptr);
-    EXPECT_EQ(OpenCount("Window1.Window1"), 1);
     EXPECT_EQ(Window1::Instance(), window);
+    EXPECT_EQ(OpenCount(Window1::kRuntimeClassName), 1);
     EXPECT_EQ(fw::OpenWindows().size(), 1u);
 }
 
-TEST_F(StartupTest, OpenEventFirstThenDefaultWindow) {
-    EarlyStartup();
-    App::Instance()->Event_Open();
-    EXPECT_EQ(Letters(), Alphabet());
-    EXPECT_NE(Module1::R, nullptr);
-    const auto window = Window1::Instance();
-    LateStartup();
-    EXPECT_EQ(OpenCount("Window1.Window1"), 1);
-    EXPECT_EQ(Window1::Instance(), window);
-}
+INSTANTIATE_TEST_SUITE_P(Orders, StartupOrderTest,
+                         ::testing::Values(OrderRow{"WindowThenOpen", true},
+                                           OrderRow{"OpenThenWindow", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(StartupTest, OpenEventReplacesTheRandomSourceAndRefillsTheLetters) {
-    StartApplication();
-    const auto first = Module1::R;
-    Module1::Letters->Shuffle();
-    (*Module1::Letters)(3) = "";
-    App::Instance()->Event_Open();
-    EXPECT_NE(Module1::R, first);
-    EXPECT_EQ(Letters(), Alphabet());
-    EXPECT_EQ(OpenCount("Window1.Window1"), 1);
-}
+using StartupTest = app_test::AppFixture;
 
-TEST_F(StartupTest, FourApplicationHandlersBound) {
-    EarlyStartup();
-    const auto app = App::Instance();
-    for (const char* item :
-         {"CheckforUpdateCheckNow", "HelpShow", "FilePrintHelp", "CheckforUpdateAbout"}) {
-        EXPECT_TRUE(app->HasMenuHandler(item)) << item;
-    }
-    for (const char* item : {"HelpAbout", "FileQuit", "EditCopy", "CheckforUpdateMenu"}) {
-        EXPECT_FALSE(app->HasMenuHandler(item)) << item;
-    }
-}
-
-TEST_F(StartupTest, FinalizeReleasesTheModuleData) {
+TEST_F(StartupTest, FinalizeReleasesEverything) {
     StartApplication();
     const std::weak_ptr<Window1> window = Window1::Instance();
     finalize();
-    EXPECT_TRUE(fw::OpenWindows().empty());
-    EXPECT_EQ(Module1::R, nullptr);
-    EXPECT_EQ(Module1::Letters, nullptr);
-    EXPECT_EQ(prefModule::gDirectives, nullptr);
     EXPECT_TRUE(window.expired());
+    EXPECT_EQ(Module1::Letters, nullptr);
     EXPECT_THROW(App::Instance(), fw::NilObjectException);
     EXPECT_TRUE(fw::Quitting());  // closing the main window quit
     initialize();                 // for the fixture's own finalize()

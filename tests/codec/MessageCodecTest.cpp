@@ -99,7 +99,8 @@ TEST_F(CodecTest, RefusesWithoutDrawingOrShuffling) {
     EXPECT_EQ(shuffles, 0);
 }
 
-TEST(DecodeMessage, EdgeCases) {
+// Worked examples of the decoding rules; the differential test covers the rest.
+TEST(DecodeMessage, WorkedExamples) {
     struct Row {
         const char* name;
         std::string code;
@@ -107,24 +108,11 @@ TEST(DecodeMessage, EdgeCases) {
     };
     const Row rows[] = {
         {"lone space is trimmed", " ", ""},
-        {"spaces only", "   ", ""},
         {"leading space keeps all spaces", " ABCDE FGHIJ ", " JIHGF EDCBA"},
-        {"no space, processed whole", "AB", "BA"},
         {"digit near the end takes what follows", "XY3Z", "Z"},
         {"removed run swallows a later digit", "CB21A", "ABC"},
-        {"lower digits go first", "DC1B2A", "A"},
         {"zero is no block head", "0A1B0", "0B0"},
         {"underscore and hyphen", "A_B-C", "C.B A"},
-        {"trailing underscore trimmed", "_AB", "BA"},
-        {"line ends and tabs stay", "\tA\nB C\r\n", "\n\rCB\nA\t"},
-        {"emoji reversed whole",
-         "\xF0\x9F\x98\x80"
-         "A",
-         "A\xF0\x9F\x98\x80"},
-        {"block counts an emoji as one",
-         "B\xF0\x9F\x98\x80\xF0\x9F\x98\x80"
-         "2A",
-         "AB"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -135,43 +123,6 @@ TEST(DecodeMessage, EdgeCases) {
     const DecodeOutcome refused = decodeMessage("");
     EXPECT_EQ(refused.kind, DecodeOutcome::Kind::RefusedEmpty);
     EXPECT_EQ(refused.message, kDecodeEmptyMessage);
-}
-
-TEST_F(CodecTest, RoundTripRestoresTheMessage) {
-    struct Row {
-        const char* name;
-        std::string message;
-        std::string decoded;
-    };
-    const Row rows[] = {
-        {"single letter", "a", "A"},
-        {"two spaces", "  ", ""},
-        {"zero", "0", "0"},
-        {"underscore, hyphen, full stop", "x_y-z.", "X Y.Z."},
-        {"trailing underscore", "end_", "END"},
-        {"leading and inner spaces", "  lead  in  ", "  LEAD  IN"},
-        {"tab and line ends", "Tab\there\r\nnext\n", "TAB\tHERE\r\nNEXT\n"},
-        {"accents and Cyrillic", "caf\xC3\xA9 \xD1\x8F", "CAF\xC3\x89 \xD0\xAF"},
-        {"emoji", "\xF0\x9F\x98\x80\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD ok",
-         "\xF0\x9F\x98\x80\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD OK"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        for (int run = 0; run < 50; ++run) {
-            fw::Random random;
-            fw::Array<std::string> letters = Alphabet();
-            const EncodeOutcome out = encodeMessage(row.message, random, letters);
-            ASSERT_EQ(out.kind, Kind::Encoded);
-            ASSERT_EQ(fw::SanitizeUtf8(out.code), out.code);
-            // Groups of five characters; an emoji is one of them.
-            const int len = fw::Len(out.stage3);
-            ASSERT_EQ(fw::Len(out.code), len + (len + 4) / 5);
-            for (int i = 6; i <= fw::Len(out.code); i += 6) {
-                ASSERT_EQ(fw::Mid(out.code, i, 1), " ");
-            }
-            ASSERT_EQ(decodeMessage(out.code).text, row.decoded);
-        }
-    }
 }
 
 TEST_F(CodecTest, LargeTextsTakeLinearTime) {

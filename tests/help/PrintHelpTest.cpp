@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -10,13 +9,12 @@
 
 #include "app/MenuBar1.h"
 #include "help/Help.h"
-#include "help/PrintHelp.h"
-#include "help/TestDesktop.h"
 #include "platform/MenuBar.h"
 #include "platform/Window.h"
 #include "platform/print/Date.h"
 #include "platform/print/PrintDialog.h"
 #include "platform/print/RecordingGraphics.h"
+#include "support/AppFixture.h"
 
 namespace {
 
@@ -33,6 +31,7 @@ std::string RunCommand(const std::string& command) {
     return out;
 }
 
+// The words of `text`, separated by single blanks.
 std::string Squeezed(const std::string& text) {
     std::istringstream in(text);
     std::string word;
@@ -61,12 +60,6 @@ bool HelpWindowOpen() {
 
 // Where Print Help is chosen.
 enum class Source { AppMenuWithoutHelpWindow, AppMenuWithHelpWindow, HelpWindowMenu };
-
-void PrintTo(Source source, std::ostream* os) {
-    *os << (source == Source::AppMenuWithoutHelpWindow ? "app menu, no Help window"
-            : source == Source::AppMenuWithHelpWindow  ? "app menu, Help window open"
-                                                       : "Help window's menu");
-}
 
 void ChoosePrintHelp(Source source) {
     if (source == Source::HelpWindowMenu) {
@@ -108,23 +101,17 @@ private:
     std::shared_ptr<fw::RecordingGraphics> to_;
 };
 
-class PrintHelpTest : public ::testing::Test {
+class PrintHelpTest : public app_test::AppFixture {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("tessarook-help-" + std::to_string(getpid()));
-        fs::create_directories(dir_);
-        pdf_ = dir_ / "help.pdf";
-        fs::remove(pdf_);
-    }
-    void TearDown() override {
-        if (auto open = fw::GetImplicitWindow(Help::kRuntimeClassName)) {
-            open->Close();
-        }
-        fs::remove_all(dir_);
+        AppFixture::SetUp();
+        CreateApplication();
+        pdf_ = PrefsFile().parent_path() / "help.pdf";
     }
 
     // Chooses Print Help with the dialog answered by printing into the PDF.
     void PrintToPdf(Source source) {
+        fs::remove(pdf_);
         desktop_->printAnswer = [path = pdf_.string()](const fw::PrinterSetup& setup) {
             return fw::OpenPdfGraphics(path, setup);
         };
@@ -165,141 +152,118 @@ protected:
         return Squeezed(body);
     }
 
-    ScopedTestDesktop desktop_;
-    fs::path dir_;
     fs::path pdf_;
     std::vector<std::string> stamps_;
 };
 
-class PrintHelpFromTest : public PrintHelpTest, public ::testing::WithParamInterface<Source> {};
-
-TEST_P(PrintHelpFromTest, HelpTextPrintsOnOnePageAndTheWindowCloses) {
-    PrintToPdf(GetParam());
-    EXPECT_FALSE(HelpWindowOpen());
-    EXPECT_EQ(desktop_->printDialogs, 1);
-    EXPECT_FALSE(desktop_->lastSetup.Landscape);
-    std::size_t pages = 0;
-    EXPECT_EQ(CheckPagesAndGetBody(pages),
-              Squeezed("Tessarook was developed to help you communicate with your friends with a "
-                       "degree of privacy. Encoding a message: a. Enter or paste your message into "
-                       "the window. b. Click on the \"Encode\" button c. Select and copy encoded "
-                       "information d. Paste into an email or other document Decoding a message: "
-                       "a. Paste encoded information into the window b. Click on the \"Decode\" "
-                       "button c. Read the decoded message"));
-    EXPECT_EQ(pages, 1U);
-}
-
-TEST_P(PrintHelpFromTest, CancelledDialogPrintsNothingAndTheWindowCloses) {
-    ChoosePrintHelp(GetParam());
-    EXPECT_EQ(desktop_->printDialogs, 1);
-    EXPECT_FALSE(HelpWindowOpen());
-    EXPECT_FALSE(fs::exists(pdf_));
-}
-
-INSTANTIATE_TEST_SUITE_P(Menus, PrintHelpFromTest,
-                         ::testing::Values(Source::AppMenuWithoutHelpWindow,
-                                           Source::AppMenuWithHelpWindow, Source::HelpWindowMenu));
-
-TEST_F(PrintHelpTest, LongTextGivesNumberedPagesWithEveryLineOnceInOrder) {
-    constexpr int kLines = 3000;
-    Help::Instance()->TextArea1()->Text(NumberedLines(kLines));
-    PrintToPdf(Source::HelpWindowMenu);
-    EXPECT_FALSE(HelpWindowOpen());
-    std::size_t pages = 0;
-    EXPECT_EQ(CheckPagesAndGetBody(pages), Squeezed(NumberedLines(kLines)));
-    EXPECT_GE(pages, 10U);
-}
-
-TEST_F(PrintHelpTest, EmptyTextGivesOnePageWithOnlyTheFooter) {
-    Help::Instance()->TextArea1()->Text("");
-    PrintToPdf(Source::AppMenuWithHelpWindow);
-    EXPECT_FALSE(HelpWindowOpen());
-    std::size_t pages = 0;
-    EXPECT_EQ(CheckPagesAndGetBody(pages), "");
-    EXPECT_EQ(pages, 1U);
-}
-
-TEST_F(PrintHelpTest, ReportsHandledWhetherPrintedOrCancelled) {
-    EXPECT_TRUE(PrintHelp());
-    desktop_->printAnswer = [](const fw::PrinterSetup&) {
-        return std::make_unique<SharedRecording>(std::make_shared<fw::RecordingGraphics>());
+// From either menu bar, printed or cancelled, the Help window is closed afterwards.
+TEST_F(PrintHelpTest, PrintsTheTextOnNumberedPagesAndClosesTheWindow) {
+    const std::string helpText = Help::Instance()->TextArea1()->Text();
+    Help::Instance()->Close();
+    const std::string longText = NumberedLines(3000);
+    const std::string empty;
+    using enum Source;
+    const struct {
+        const char* name;
+        Source source;
+        const std::string* text;  // nullptr: the help text as it opens
+        bool cancel;
+        std::size_t minPages;
+        std::size_t maxPages;
+    } rows[] = {
+        {"AppMenuWithoutHelpWindow", AppMenuWithoutHelpWindow, nullptr, false, 1, 1},
+        {"AppMenuWithHelpWindow", AppMenuWithHelpWindow, nullptr, false, 1, 1},
+        {"HelpWindowMenu", HelpWindowMenu, nullptr, false, 1, 1},
+        {"CancelledAppMenuWithoutHelpWindow", AppMenuWithoutHelpWindow, nullptr, true, 0, 0},
+        {"CancelledAppMenuWithHelpWindow", AppMenuWithHelpWindow, nullptr, true, 0, 0},
+        {"CancelledHelpWindowMenu", HelpWindowMenu, nullptr, true, 0, 0},
+        {"LongTextPageTenAndOn", HelpWindowMenu, &longText, false, 10, 1000},
+        {"EmptyTextOnlyTheFooter", AppMenuWithHelpWindow, &empty, false, 1, 1},
     };
-    EXPECT_TRUE(PrintHelp());
-    EXPECT_FALSE(HelpWindowOpen());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.text != nullptr) {
+            Help::Instance()->TextArea1()->Text(*row.text);
+        }
+        if (row.cancel) {
+            fs::remove(pdf_);
+            desktop_->printAnswer = nullptr;
+            ChoosePrintHelp(row.source);
+            EXPECT_FALSE(fs::exists(pdf_));
+        } else {
+            PrintToPdf(row.source);
+            std::size_t pages = 0;
+            EXPECT_EQ(CheckPagesAndGetBody(pages), Squeezed(row.text ? *row.text : helpText));
+            EXPECT_GE(pages, row.minPages);
+            EXPECT_LE(pages, row.maxPages);
+        }
+        EXPECT_FALSE(HelpWindowOpen());
+    }
+    EXPECT_EQ(desktop_->printDialogs, 8);
 }
 
 // The recording measures 12 units a line at size 10: 56 lines fill a block.
-struct SequenceRow {
-    const char* name;
-    int lines;
-    int pages;
-};
+TEST_F(PrintHelpTest, DrawsBlocksFootersAndPagesInOrder) {
+    const struct {
+        const char* name;
+        int lines;
+        int pages;
+    } rows[] = {{"Empty", 0, 1},
+                {"ExactlyOneBlock", 56, 1},
+                {"OneLineOver", 57, 2},
+                {"ElevenPages", 56 * 10 + 1, 11}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Help::Instance()->TextArea1()->Text(NumberedLines(row.lines));
+        auto recording = std::make_shared<fw::RecordingGraphics>();
+        desktop_->printAnswer = [recording](const fw::PrinterSetup&) {
+            return std::make_unique<SharedRecording>(recording);
+        };
+        const fw::Date before;
+        ChoosePrintHelp(Source::HelpWindowMenu);
+        const fw::Date after;
 
-void PrintTo(const SequenceRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class PrintHelpSequenceTest : public PrintHelpTest,
-                              public ::testing::WithParamInterface<SequenceRow> {};
-
-TEST_P(PrintHelpSequenceTest, DrawsBlocksFootersAndPagesInOrder) {
-    const SequenceRow& row = GetParam();
-    Help::Instance()->TextArea1()->Text(NumberedLines(row.lines));
-    auto recording = std::make_shared<fw::RecordingGraphics>();
-    desktop_->printAnswer = [recording](const fw::PrinterSetup&) {
-        return std::make_unique<SharedRecording>(recording);
-    };
-    const fw::Date before;
-    ChoosePrintHelp(Source::HelpWindowMenu);
-    const fw::Date after;
-
-    // Consecutive body lines (drawn at x 36) count as one block; the stamp is
-    // checked apart because the clock may have moved on during the run.
-    std::vector<std::string> sequence;
-    std::string body;
-    std::string stamp;
-    for (const std::string& entry : recording->Entries()) {
-        const auto tail = entry.rfind("\" ");
-        const std::string text =
-            entry.starts_with("DrawString \"") ? entry.substr(12, tail - 12) : "";
-        if (entry.starts_with("DrawString \"") && entry.substr(tail + 2).starts_with("36 ")) {
-            body += text + "\r";
-            if (sequence.empty() || sequence.back() != "block") {
-                sequence.push_back("block");
+        // Consecutive body lines (drawn at x 36) count as one block; the stamp is
+        // checked apart because the clock may have moved on during the run.
+        std::vector<std::string> sequence;
+        std::string body;
+        std::string stamp;
+        for (const std::string& entry : recording->Entries()) {
+            const auto tail = entry.rfind("\" ");
+            const bool draw = entry.starts_with("DrawString \"");
+            const std::string text = draw ? entry.substr(12, tail - 12) : "";
+            if (draw && entry.substr(tail + 2).starts_with("36 ")) {
+                body += text + "\r";
+                if (sequence.empty() || sequence.back() != "block") {
+                    sequence.push_back("block");
+                }
+            } else if (draw && entry.ends_with("\" 100 720 0 false")) {
+                stamp = text;
+                sequence.push_back("stamp");
+            } else {
+                sequence.push_back(entry);
             }
-        } else if (entry.starts_with("DrawString \"") && entry.ends_with("\" 100 720 0 false")) {
-            stamp = text;
-            sequence.push_back("stamp");
-        } else {
-            sequence.push_back(entry);
         }
-    }
 
-    std::vector<std::string> expected = {"TextFont \"Courier\"", "TextSize 10", "ForeColor 0 0 0",
-                                         "Bold true"};
-    for (int page = 1; page <= row.pages; ++page) {
-        if (row.lines > 0) {
-            expected.push_back("block");
+        std::vector<std::string> expected = {"TextFont \"Courier\"", "TextSize 10",
+                                             "ForeColor 0 0 0", "Bold true"};
+        for (int page = 1; page <= row.pages; ++page) {
+            if (row.lines > 0) {
+                expected.push_back("block");
+            }
+            expected.insert(
+                expected.end(),
+                {"TextFont \"Arial\"", "Bold false",
+                 "DrawString \"page " + std::to_string(page) + "\" 40 720 0 false", "stamp"});
+            if (page < row.pages) {
+                expected.insert(expected.end(), {"TextFont \"Courier\"", "Bold true", "NextPage"});
+            }
         }
-        expected.insert(
-            expected.end(),
-            {"TextFont \"Arial\"", "Bold false",
-             "DrawString \"page " + std::to_string(page) + "\" 40 720 0 false", "stamp"});
-        if (page < row.pages) {
-            expected.insert(expected.end(), {"TextFont \"Courier\"", "Bold true", "NextPage"});
-        }
+        EXPECT_EQ(sequence, expected);
+        EXPECT_TRUE(stamp == Stamp(before) || stamp == Stamp(after)) << stamp;
+        EXPECT_EQ(body, NumberedLines(row.lines));
+        EXPECT_FALSE(HelpWindowOpen());
     }
-    EXPECT_EQ(sequence, expected);
-    EXPECT_TRUE(stamp == Stamp(before) || stamp == Stamp(after)) << stamp;
-    EXPECT_EQ(body, NumberedLines(row.lines));
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, PrintHelpSequenceTest,
-                         ::testing::Values(SequenceRow{"Empty", 0, 1}, SequenceRow{"OneLine", 1, 1},
-                                           SequenceRow{"ExactlyOneBlock", 56, 1},
-                                           SequenceRow{"OneLineOver", 57, 2},
-                                           SequenceRow{"ExactlyTwoBlocks", 112, 2},
-                                           SequenceRow{"ElevenPages", 56 * 10 + 1, 11}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

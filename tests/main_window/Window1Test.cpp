@@ -2,21 +2,20 @@
 
 #include <QEvent>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/App.h"
-#include "app/AppTestSupport.h"
-#include "app/MenuBar1.h"
 #include "codec/CodecTestSupport.h"
 #include "codec/MessageCodec.h"
 #include "codec/Module1.h"
 #include "main_window/Window1.h"
+#include "platform/MenuBar.h"
 #include "platform/Runtime.h"
 #include "platform/base/Text.h"
+#include "support/AppFixture.h"
 
 namespace {
 
@@ -47,80 +46,65 @@ protected:
         StartApplication();
         window_ = Window1::Instance();
     }
-    void TearDown() override {
-        window_.reset();
-        AppFixture::TearDown();
-    }
 
-    // Scripted draws and letter blocks in place of the random source and the
-    // letter table's shuffle.
-    std::shared_ptr<codec_test::ScriptedRandom> Script(std::vector<int> draws,
-                                                       std::vector<std::string> blocks) {
-        auto random = std::make_shared<codec_test::ScriptedRandom>(std::move(draws));
+    // Draws 3,2 / 4,1 / 2,3 / 5,7 with the blocks KD, W and PAZ: "Hi Bob." becomes
+    // "___ZA P3-W1 BOBDK 2_IH ", the insertion ending at the fourth pass.
+    std::shared_ptr<codec_test::ScriptedRandom> ScriptHiBob() {
+        auto random =
+            std::make_shared<codec_test::ScriptedRandom>(std::vector<int>{3, 2, 4, 1, 2, 3, 5, 7});
         Module1::R = random;
-        codec_test::BringToFront(*Module1::Letters, std::move(blocks));
+        codec_test::BringToFront(*Module1::Letters, {"KD", "W", "PAZ"});
         return random;
     }
 
-    QWidget* Ef1Widget() { return window_->EF1()->Widget(); }
+    // EF1's text at each painting while `press` runs.
+    std::vector<std::string> PaintedDuring(const std::function<void()>& press) {
+        ProcessEvents();
+        std::vector<std::string> painted;
+        const PaintWatcher watcher(window_->EF1()->Widget(),
+                                   [&] { painted.push_back(window_->EF1()->Text()); });
+        press();
+        return painted;
+    }
 
     std::shared_ptr<Window1> window_;
 };
 
-struct ButtonRow {
-    const char* name;
-    const char* before;     // EF1's text when the button is pressed
-    bool encode;            // Encode, else Decode
-    const char* box;        // the message box shown, or "" for none
-    const char* after;      // EF1's text afterwards
-    std::size_t draws = 0;  // draws from the random source
-};
-
-void PrintTo(const ButtonRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class ButtonTest : public Window1Test, public ::testing::WithParamInterface<ButtonRow> {};
-
-// Draws 3,2 / 4,1 / 2,3 / 5,7 with the blocks KD, W and PAZ: the insertion ends
-// at the fourth pass.
-TEST_P(ButtonTest, PressUpdatesTextArea) {
-    const ButtonRow& row = GetParam();
-    const auto random = Script({3, 2, 4, 1, 2, 3, 5, 7}, {"KD", "W", "PAZ"});
-    window_->EF1()->Text(row.before);
-    std::vector<std::string> textWhileBoxUp;
-    desktop_->onMsgBox = [&](const std::string&) {
-        textWhileBoxUp.push_back(window_->EF1()->Text());
+TEST_F(Window1Test, PressUpdatesTheTextAreaOrShowsABox) {
+    const struct {
+        const char* name;
+        const char* before;     // EF1's text when the button is pressed
+        bool encode;            // Encode, else Decode
+        std::string_view box;   // the message box shown, or "" for none
+        const char* after;      // EF1's text afterwards
+        std::size_t draws = 0;  // draws from the random source
+    } rows[] = {
+        {"EncodeEmpty", "", true, kEncodeEmptyMessage, ""},
+        {"EncodeDigitsKeepsText", "Agent 007", true, kEncodeDigitsMessage, "Agent 007"},
+        {"EncodeMessage", "Hi Bob.", true, "", "___ZA P3-W1 BOBDK 2_IH ", 8},
+        {"DecodeEmpty", "", false, kDecodeEmptyMessage, ""},
+        {"DecodeLineEndsStay", "C\nBA D\n", false, "", "\nDAB\nC"},
     };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto random = ScriptHiBob();
+        window_->EF1()->Text(row.before);
+        desktop_->log.clear();
+        std::vector<std::string> textWhileBoxUp;
+        desktop_->onShow = [&] { textWhileBoxUp.push_back(window_->EF1()->Text()); };
 
-    (row.encode ? window_->MyEncode() : window_->MyDecode())->Push();
+        (row.encode ? window_->MyEncode() : window_->MyDecode())->Push();
 
-    const std::string box = row.box;
-    EXPECT_EQ(desktop_->boxes, box.empty() ? std::vector<std::string>{} : std::vector{box});
-    if (!box.empty()) {
-        EXPECT_EQ(textWhileBoxUp, std::vector<std::string>{row.before});  // changed only after
+        if (row.box.empty()) {
+            EXPECT_EQ(desktop_->log, std::vector<std::string>{});
+        } else {
+            EXPECT_EQ(desktop_->log, std::vector<std::string>{"box: " + std::string(row.box)});
+            EXPECT_EQ(textWhileBoxUp, std::vector<std::string>{row.before});  // changed only after
+        }
+        EXPECT_EQ(window_->EF1()->Text(), row.after);
+        EXPECT_EQ(random->used, row.draws);
     }
-    EXPECT_EQ(window_->EF1()->Text(), row.after);
-    EXPECT_EQ(random->used, row.draws);
 }
-
-// The message texts are string literals, so their data ends in a NUL.
-const char* const kEncodeEmpty = kEncodeEmptyMessage.data();
-const char* const kEncodeDigits = kEncodeDigitsMessage.data();
-const char* const kDecodeEmpty = kDecodeEmptyMessage.data();
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ButtonTest,
-    ::testing::Values(ButtonRow{"EncodeEmpty", "", true, kEncodeEmpty, ""},
-                      ButtonRow{"EncodeOneSpaceIsCleared", " ", true, kEncodeEmpty, ""},
-                      ButtonRow{"EncodeDigitsKeepsText", "Agent 007", true, kEncodeDigits,
-                                "Agent 007"},
-                      ButtonRow{"EncodeMessage", "Hi Bob.", true, "", "___ZA P3-W1 BOBDK 2_IH ", 8},
-                      ButtonRow{"DecodeEmpty", "", false, kDecodeEmpty, ""},
-                      ButtonRow{"DecodeCode", "___ZA P3-W1 BOBDK 2_IH ", false, "", "HI BOB."},
-                      ButtonRow{"DecodeOneSpaceGivesEmpty", " ", false, "", ""},
-                      ButtonRow{"DecodeLineEndsStay", "C\nBA D\n", false, "", "\nDAB\nC"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Between the presses the text area holds each result as the user sees it, so
 // line ends and characters beyond ASCII must survive the text area both ways.
@@ -130,44 +114,26 @@ TEST_F(Window1Test, EncodeThenDecodeGivesTheMessageBack) {
     const std::string message =
         "Meet at noon\nby the gate, Ren\xC3\xA9"
         "e \xF0\x9F\x97\x9D";
-    for (int round = 0; round < 3; ++round) {
-        window_->EF1()->Text(message);
-        window_->MyEncode()->Push();
-        const std::string code = window_->EF1()->Text();
-        EXPECT_NE(code, message);
-        EXPECT_EQ(code.back(), ' ');
-        window_->MyDecode()->Push();
-        EXPECT_EQ(window_->EF1()->Text(), fw::Uppercase(message));
-    }
-    EXPECT_TRUE(desktop_->boxes.empty());
-}
-
-// What the window shows at each immediate refresh during a press.
-TEST_F(Window1Test, EncodeShowsTheStagesBeforeTheCode) {
-    Script({3, 2, 4, 1, 2, 3, 5, 7}, {"KD", "W", "PAZ"});
-    window_->EF1()->Text("Hi Bob.");
-    ProcessEvents();
-    std::vector<std::string> painted;
-    const PaintWatcher watcher(Ef1Widget(), [&] { painted.push_back(window_->EF1()->Text()); });
-
+    window_->EF1()->Text(message);
     window_->MyEncode()->Push();
-
-    const std::string stage1 = "Hi Bob.\n\nHI 2KDBOB1W.3PAZ   ";
-    const std::vector<std::string> expected = {
-        stage1, stage1 + "\n\nHI_2KDBOB1W-3PAZ___\n\n___ZAP3-W1BOBDK2_IH"};
-    EXPECT_EQ(painted, expected);
-    EXPECT_EQ(window_->EF1()->Text(), "___ZA P3-W1 BOBDK 2_IH ");
+    EXPECT_EQ(window_->EF1()->Text().back(), ' ');
+    window_->MyDecode()->Push();
+    EXPECT_EQ(window_->EF1()->Text(), fw::Uppercase(message));
+    EXPECT_EQ(desktop_->log, std::vector<std::string>{});
 }
 
-TEST_F(Window1Test, DecodeShowsTheMessageAtOnce) {
-    window_->EF1()->Text("___ZA P3-W1 BOBDK 2_IH ");
-    ProcessEvents();
-    std::vector<std::string> painted;
-    const PaintWatcher watcher(Ef1Widget(), [&] { painted.push_back(window_->EF1()->Text()); });
-
-    window_->MyDecode()->Push();
-
-    EXPECT_EQ(painted, std::vector<std::string>{"HI BOB."});
+// What the window shows at each immediate refresh during a press, before the
+// result replaces it.
+TEST_F(Window1Test, PressesShowTheStagesAtTheRefreshes) {
+    ScriptHiBob();
+    window_->EF1()->Text("Hi Bob.");
+    const std::string stage1 = "Hi Bob.\n\nHI 2KDBOB1W.3PAZ   ";
+    EXPECT_EQ(PaintedDuring([&] { window_->MyEncode()->Push(); }),
+              (std::vector<std::string>{
+                  stage1, stage1 + "\n\nHI_2KDBOB1W-3PAZ___\n\n___ZAP3-W1BOBDK2_IH"}));
+    EXPECT_EQ(window_->EF1()->Text(), "___ZA P3-W1 BOBDK 2_IH ");
+    EXPECT_EQ(PaintedDuring([&] { window_->MyDecode()->Push(); }),
+              std::vector<std::string>{"HI BOB."});
 }
 
 // Before the application's Open event there is no random source: the press
@@ -182,68 +148,34 @@ TEST_F(Window1Test, EncodeWithoutRandomSourceReachesUnhandledExceptionHandling) 
 }
 
 TEST_F(Window1Test, RecordsApplied) {
-    EXPECT_EQ(window_->Title(), "Tessarook");
-    EXPECT_EQ(window_->MenuBar(), MenuBar1::Instance());
-    EXPECT_TRUE(window_->Widget()->isVisible());
-    EXPECT_EQ(window_->ContentWidget()->size(), QSize(300, 300));
-    EXPECT_EQ(window_->ContentWidget()->minimumSize(), window_->ContentWidget()->maximumSize());
-
-    struct Control {
-        QWidget* widget;
-        QRect geometry;
-    };
-    QWidget* ef1 = Ef1Widget();
+    QWidget* ef1 = window_->EF1()->Widget();
     QWidget* encode = window_->MyEncode()->Widget();
     QWidget* decode = window_->MyDecode()->Widget();
-    for (const Control& c : {Control{ef1, {20, 20, 260, 215}}, Control{encode, {32, 260, 80, 20}},
-                             Control{decode, {190, 260, 80, 20}}}) {
-        EXPECT_EQ(c.widget->geometry(), c.geometry) << c.widget->metaObject()->className();
-        EXPECT_TRUE(c.widget->isVisible());
-        EXPECT_TRUE(c.widget->isEnabled());
-    }
-
     // Plain text, wrapped at the width under a vertical scroll bar.
     const auto* edit = qobject_cast<QPlainTextEdit*>(ef1);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(edit->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(edit->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    EXPECT_FALSE(edit->isReadOnly());
-    EXPECT_TRUE(edit->tabChangesFocus());
 
-    for (QWidget* widget : {encode, decode}) {
-        const auto* button = qobject_cast<QPushButton*>(widget);
-        ASSERT_NE(button, nullptr);
-        EXPECT_TRUE(button->font().bold());
-        EXPECT_FALSE(button->isDefault());
-        EXPECT_FALSE(button->autoDefault());
-    }
-    EXPECT_EQ(qobject_cast<QPushButton*>(encode)->text(), "Encode");
-    EXPECT_EQ(qobject_cast<QPushButton*>(decode)->text(), "Decode");
-    EXPECT_FALSE(ef1->font().bold());
-}
-
-TEST_F(Window1Test, FocusStartsInTheTextAreaAndTabsToEncodeThenDecode) {
+    // Focus starts in the text area; Tab goes on to Encode, then Decode.
     ProcessEvents();
-    EXPECT_EQ(window_->Widget()->focusWidget(), Ef1Widget());
+    EXPECT_EQ(window_->Widget()->focusWidget(), ef1);
     std::vector<QWidget*> order;
-    QWidget* widget = Ef1Widget();
+    QWidget* widget = ef1;
     do {
         if ((widget->focusPolicy() & Qt::TabFocus) != 0 && widget->isVisible()) {
             order.push_back(widget);
         }
         widget = widget->nextInFocusChain();
-    } while (widget != Ef1Widget());
-    EXPECT_EQ(order, (std::vector<QWidget*>{Ef1Widget(), window_->MyEncode()->Widget(),
-                                            window_->MyDecode()->Widget()}));
-}
+    } while (widget != ef1);
+    EXPECT_EQ(order, (std::vector<QWidget*>{ef1, encode, decode}));
 
-// Return and Escape press no button: neither is the default or cancel button.
-TEST_F(Window1Test, ReturnAndEscapePressNoButton) {
+    // Neither button is the default or cancel button: Return and Escape press none.
     window_->EF1()->Text("");
     EXPECT_FALSE(window_->PressDefaultButton(false));
     EXPECT_FALSE(window_->PressDefaultButton(true));
-    EXPECT_TRUE(desktop_->boxes.empty());
+    EXPECT_EQ(desktop_->log, std::vector<std::string>{});
 }
 
 struct PlacementRow {
@@ -264,26 +196,24 @@ class PlacementTest : public AppFixture, public ::testing::WithParamInterface<Pl
 TEST_P(PlacementTest, MainWindowOpensAtStoredPosition) {
     const PlacementRow& row = GetParam();
     if (row.file != nullptr) {
-        WriteBytes(PrefsFile(), row.file);
+        app_test::WriteBytes(PrefsFile(), row.file);
     }
     StartApplication();
-    const auto window = Window1::Instance();
-    EXPECT_EQ(window->Top(), row.top);
-    EXPECT_EQ(window->Left(), row.left);
-    EXPECT_EQ(OpenCount("Window1.Window1"), 1);  // Window1() in Open found this window
+    EXPECT_EQ(Window1::Instance()->Top(), row.top);
+    EXPECT_EQ(Window1::Instance()->Left(), row.left);
+    EXPECT_EQ(app_test::OpenCount(Window1::kRuntimeClassName), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, PlacementTest,
-    ::testing::Values(PlacementRow{"FirstRun", nullptr, 70, 10},
-                      PlacementRow{"Stored", "#Window1Position 120,45\n", 120, 45},
-                      PlacementRow{"LastDirectiveWins",
-                                   "#Window1Position 300,200\n#window1position 33,44\n", 33, 44}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, PlacementTest,
+                         ::testing::Values(PlacementRow{"FirstRun", nullptr, 70, 10},
+                                           PlacementRow{"Stored", "#Window1Position 120,45\n", 120,
+                                                        45}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct CloseRow {
     const char* name;
     std::vector<std::string> alsoOpen;  // application menu items that open windows first
+    bool quitFromMenu;                  // File > Quit, else the main window's close box
 };
 
 void PrintTo(const CloseRow& row, std::ostream* os) {
@@ -295,27 +225,30 @@ class CloseTest : public Window1Test, public ::testing::WithParamInterface<Close
 // The position written is the closing window's own: Window1() during Close finds
 // it and makes no new one.
 TEST_P(CloseTest, ClosingMainWindowWritesPositionAndQuits) {
-    WriteBytes(PrefsFile(), "' old comment\n#Window1Position 1,2\n#Other x\n");
+    app_test::WriteBytes(PrefsFile(), "' old comment\n#Window1Position 1,2\n#Other x\n");
     for (const std::string& item : GetParam().alsoOpen) {
         App::Instance()->RunMenuHandler(item);
     }
     window_->Top(210);
     window_->Left(140);
     ASSERT_EQ(fw::OpenWindows().size(), 1 + GetParam().alsoOpen.size());
-    window_->Close();
-
-    EXPECT_EQ(ReadBytes(PrefsFile()), "#Window1Position 210,140\n");
+    if (GetParam().quitFromMenu) {
+        fw::MenuCommand(window_, *window_->MenuBar()->Lookup("FileQuit"));
+    } else {
+        window_->Close();
+    }
+    EXPECT_EQ(app_test::ReadBytes(PrefsFile()), "#Window1Position 210,140\n");
     EXPECT_TRUE(fw::Quitting());
     EXPECT_TRUE(fw::OpenWindows().empty());
-    EXPECT_FALSE(window_->IsOpen());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CloseTest,
-    ::testing::Values(CloseRow{"Alone", {}},
-                      CloseRow{"WithHelpAndAbout", {"HelpShow", "CheckforUpdateAbout"}},
+    ::testing::Values(CloseRow{"Alone", {}, false},
                       CloseRow{"WithEveryWindow",
-                               {"CheckforUpdateCheckNow", "HelpShow", "CheckforUpdateAbout"}}),
+                               {"CheckforUpdateCheckNow", "HelpShow", "CheckforUpdateAbout"},
+                               false},
+                      CloseRow{"QuitFromMenuWithHelpOpen", {"HelpShow"}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST_F(PrefsFolderFixture, FailedWriteKeepsOldFileAndLeavesNoTemporary) {
 
 TEST_F(PrefsFolderFixture, UnwritableFolderWritesNothing) {
     WriteBytes(dir_ / "plain-file", "x");
-    Set("XDG_CONFIG_HOME", (dir_ / "plain-file").string());
+    SetEnv("XDG_CONFIG_HOME", (dir_ / "plain-file").string());
     EXPECT_NO_THROW(SavePosition(1, 2));
     EXPECT_EQ(ReadBytes(dir_ / "plain-file"), "x");
     fs::remove(dir_ / "plain-file");
@@ -56,7 +56,7 @@ TEST_F(PrefsFolderFixture, UnwritableFolderWritesNothing) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "permission bits do not stop root";
     }
-    Set("XDG_CONFIG_HOME", dir_.string());
+    SetEnv("XDG_CONFIG_HOME", dir_.string());
     WriteBytes(PrefsFile(), kOld);
     fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(fw::FolderItem(PrefsFile()).CreateTextFile(), nullptr);

@@ -60,27 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
                 5, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PrefsFolderFixture, ExtractDirectivesKeepsTextAndAppendsOnEveryRead) {
-    WriteBytes(PrefsFile(), "#MiXed  two  blanks \r\n'c\n#Ünï x\nstop\n#after 1\n");
-    const auto file = fw::FolderItem(dir_).Child("tessarook.txt");
-    ASSERT_TRUE(prefModule::extractDirectives(file.get()));
-    ASSERT_TRUE(prefModule::extractDirectives(file.get()));
-
-    const auto& list = *prefModule::gDirectives;
-    ASSERT_EQ(list.Ubound(), 4);
-    EXPECT_EQ(list(0), nullptr);
-    EXPECT_EQ(list(1)->name, "mixed");
-    EXPECT_EQ(list(1)->text, " two  blanks ");
-    EXPECT_EQ(list(2)->name, "ünï");
-    EXPECT_EQ(list(3)->name, "mixed");
-
-    EXPECT_FALSE(prefModule::extractDirectives(nullptr));
-    EXPECT_FALSE(prefModule::extractDirectives(fw::FolderItem(dir_).Child("missing").get()));
-    const fw::FolderItem folder(dir_);
-    EXPECT_FALSE(prefModule::extractDirectives(&folder));
-    EXPECT_EQ(list.Ubound(), 4);
-}
-
 TEST_F(PrefsFolderFixture, SaveReplacesFileByExactlyOneLine) {
     WriteBytes(PrefsFile(), "'old comment\n#Other 1\n#Window1Position 1,2\n");
     SavePosition(70, 10);
@@ -126,8 +105,8 @@ TEST_F(PrefsFolderFixture, PreferencesFolderFollowsEnvironment) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Set("XDG_CONFIG_HOME", row.xdg);
-        Set("HOME", row.home);
+        SetEnv("XDG_CONFIG_HOME", row.xdg);
+        SetEnv("HOME", row.home);
         const auto folder = fw::SpecialFolder::Preferences();
         ASSERT_EQ(folder != nullptr, row.expected.has_value());
         if (folder) {
@@ -138,8 +117,8 @@ TEST_F(PrefsFolderFixture, PreferencesFolderFollowsEnvironment) {
 }
 
 TEST_F(PrefsFolderFixture, NoPreferencesFolderGivesDefaultsAndWritesNothing) {
-    Set("XDG_CONFIG_HOME", std::nullopt);
-    Set("HOME", std::nullopt);
+    SetEnv("XDG_CONFIG_HOME", std::nullopt);
+    SetEnv("HOME", std::nullopt);
     const fs::path cwd = fs::current_path();
     fs::current_path(dir_);
     prefModule::Window1Top = 5;
@@ -152,8 +131,15 @@ TEST_F(PrefsFolderFixture, NoPreferencesFolderGivesDefaultsAndWritesNothing) {
     EXPECT_TRUE(Entries(dir_).empty());
 }
 
+TEST_F(PrefsFolderFixture, FolderInPlaceOfTheFileGivesDefaults) {
+    fs::create_directory(PrefsFile());
+    EXPECT_NO_THROW(prefModule::loadPrefs());
+    EXPECT_EQ(prefModule::Window1Top, 70);
+    EXPECT_EQ(prefModule::Window1Left, 10);
+}
+
 TEST_F(PrefsFolderFixture, MissingFolderIsCreatedOnlyBySave) {
-    Set("XDG_CONFIG_HOME", (dir_ / "a" / "b").string());
+    SetEnv("XDG_CONFIG_HOME", (dir_ / "a" / "b").string());
     prefModule::loadPrefs();
     EXPECT_EQ(prefModule::Window1Top, 70);
     EXPECT_FALSE(fs::exists(dir_ / "a"));

@@ -1,6 +1,6 @@
-#include "FakeDesktop.h"
+#include "support/FakeDesktop.h"
 
-#include "platform/print/Graphics.h"
+namespace app_test {
 
 void FakeDesktop::MsgBox(const std::string& text) {
     log.push_back("box: " + text);
@@ -26,6 +26,9 @@ void FakeDesktop::ShowURL(const std::string& url) {
     log.push_back("url: " + url);
 }
 
-std::unique_ptr<fw::Graphics> FakeDesktop::OpenPrinterDialog(const fw::PrinterSetup& /*setup*/) {
-    return nullptr;
+std::unique_ptr<fw::Graphics> FakeDesktop::OpenPrinterDialog(const fw::PrinterSetup& setup) {
+    ++printDialogs;
+    return printAnswer ? printAnswer(setup) : nullptr;
 }
+
+}  // namespace app_test

@@ -1,4 +1,5 @@
-// Test entry point: the framework (and with it Qt) starts before any test.
+// Entry point of the application-level test programs: the framework, and with it
+// Qt, starts before the first test and ends before static destruction begins.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 #include "platform/Runtime.h"
 
 int main(int argc, char** argv) {
-    // Test discovery runs the binary outside CTest's environment, without a display.
+    // Test discovery runs the program outside CTest's environment, without a display.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     fw::RuntimeInit(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
