@@ -53,7 +53,9 @@ bool App::HelpShow_Action() {
     return false;
 }
 
-bool App::FilePrintHelp_Action() { return PrintHelp(); }
+bool App::FilePrintHelp_Action() {
+    return PrintHelp();
+}
 
 bool App::CheckforUpdateAbout_Action() {
     AboutBox::Instance()->Show();

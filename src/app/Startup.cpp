@@ -52,9 +52,9 @@ using Handler = bool (App::*)();
 
 void AddHandler(const char* itemName, Handler handler) {
     const std::shared_ptr<App> app = App::Instance();
-    app->AddMenuHandler(itemName, fw::MenuDelegate{"(  ) as Boolean", app, [app = app.get(), handler] {
-                                                       return (app->*handler)();
-                                                   }});
+    app->AddMenuHandler(itemName,
+                        fw::MenuDelegate{"(  ) as Boolean", app,
+                                         [app = app.get(), handler] { return (app->*handler)(); }});
 }
 
 }  // namespace
@@ -66,6 +66,10 @@ void ApplicationAddMenuHandlers() {
     AddHandler("CheckforUpdateAbout", &App::CheckforUpdateAbout_Action);
 }
 
-void LateStartup() { MakeDefaultView(); }
+void LateStartup() {
+    MakeDefaultView();
+}
 
-void MakeDefaultView() { (void)Window1::Instance(); }
+void MakeDefaultView() {
+    (void)Window1::Instance();
+}

@@ -28,9 +28,12 @@ struct DecodeOutcome {
     std::string text;     // the decoded message
 };
 
-inline constexpr std::string_view kEncodeEmptyMessage = "First, enter or paste a message to encode!";
-inline constexpr std::string_view kEncodeDigitsMessage = "First, remove all digits from the message!";
-inline constexpr std::string_view kDecodeEmptyMessage = "First, enter or paste a message to decode!";
+inline constexpr std::string_view kEncodeEmptyMessage =
+    "First, enter or paste a message to encode!";
+inline constexpr std::string_view kEncodeDigitsMessage =
+    "First, remove all digits from the message!";
+inline constexpr std::string_view kDecodeEmptyMessage =
+    "First, enter or paste a message to decode!";
 
 // Draws two numbers from `random` per insertion pass and shuffles `letters`
 // before each decoy block; a refused message touches neither.

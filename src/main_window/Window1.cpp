@@ -10,14 +10,18 @@
 #include "platform/base/Text.h"
 #include "prefs/prefModule.h"
 
-std::shared_ptr<Window1> Window1::Instance() { return fw::ImplicitInstance<Window1>(); }
+std::shared_ptr<Window1> Window1::Instance() {
+    return fw::ImplicitInstance<Window1>();
+}
 
 void Window1::Layout() {
     MenuBar(MenuBar1::Instance());
     fw::SetProperties(*this, window1_layout::WindowRecord());
 }
 
-void Window1::CreateControls() { CreateControls0(); }
+void Window1::CreateControls() {
+    CreateControls0();
+}
 
 void Window1::CreateControls0() {
     auto ef1 = New<fw::TextArea>();
@@ -46,16 +50,21 @@ void Window1::CreateControls0() {
                           fw::MakeDelegate(*this, &Window1::MyDecode_Action, "( PushButton )"));
 }
 
-std::shared_ptr<fw::TextArea> Window1::EF1() { return ControlAs<fw::TextArea>("EF1"); }
-std::shared_ptr<fw::PushButton> Window1::MyEncode() { return ControlAs<fw::PushButton>("MyEncode"); }
-std::shared_ptr<fw::PushButton> Window1::MyDecode() { return ControlAs<fw::PushButton>("MyDecode"); }
+std::shared_ptr<fw::TextArea> Window1::EF1() {
+    return ControlAs<fw::TextArea>("EF1");
+}
+std::shared_ptr<fw::PushButton> Window1::MyEncode() {
+    return ControlAs<fw::PushButton>("MyEncode");
+}
+std::shared_ptr<fw::PushButton> Window1::MyDecode() {
+    return ControlAs<fw::PushButton>("MyDecode");
+}
 
 void Window1::MyEncode_Action(fw::PushButton& /*button*/) {
     if (!Module1::R || !Module1::Letters) {
         throw fw::NilObjectException("The codec's random source or letter table is missing.");
     }
-    const EncodeOutcome outcome =
-        encodeMessage(EF1()->Text(), *Module1::R, *Module1::Letters);
+    const EncodeOutcome outcome = encodeMessage(EF1()->Text(), *Module1::R, *Module1::Letters);
     switch (outcome.kind) {
         case EncodeOutcome::Kind::RefusedEmpty:
             fw::MsgBox(outcome.message);
@@ -101,11 +110,15 @@ void Window1::Event_Close() {
     fw::Quit(0);
 }
 
-std::shared_ptr<fw::MenuItem> Window1::HelpMenu() { return MenuItemAs<fw::MenuItem>("HelpMenu"); }
+std::shared_ptr<fw::MenuItem> Window1::HelpMenu() {
+    return MenuItemAs<fw::MenuItem>("HelpMenu");
+}
 std::shared_ptr<fw::AppleMenuItem> Window1::HelpAbout() {
     return MenuItemAs<fw::AppleMenuItem>("HelpAbout");
 }
-std::shared_ptr<fw::MenuItem> Window1::HelpShow() { return MenuItemAs<fw::MenuItem>("HelpShow"); }
+std::shared_ptr<fw::MenuItem> Window1::HelpShow() {
+    return MenuItemAs<fw::MenuItem>("HelpShow");
+}
 std::shared_ptr<fw::AppleMenuItem> Window1::CheckforUpdateMenu() {
     return MenuItemAs<fw::AppleMenuItem>("CheckforUpdateMenu");
 }
@@ -115,22 +128,36 @@ std::shared_ptr<fw::AppleMenuItem> Window1::CheckforUpdateAbout() {
 std::shared_ptr<fw::MenuItem> Window1::CheckforUpdateCheckNow() {
     return MenuItemAs<fw::MenuItem>("CheckforUpdateCheckNow");
 }
-std::shared_ptr<fw::MenuItem> Window1::EditMenu() { return MenuItemAs<fw::MenuItem>("EditMenu"); }
+std::shared_ptr<fw::MenuItem> Window1::EditMenu() {
+    return MenuItemAs<fw::MenuItem>("EditMenu");
+}
 std::shared_ptr<fw::MenuItem> Window1::EditSelectAll() {
     return MenuItemAs<fw::MenuItem>("EditSelectAll");
 }
 std::shared_ptr<fw::MenuItem> Window1::UntitledMenu0() {
     return MenuItemAs<fw::MenuItem>("UntitledMenu0");
 }
-std::shared_ptr<fw::MenuItem> Window1::EditClear() { return MenuItemAs<fw::MenuItem>("EditClear"); }
-std::shared_ptr<fw::MenuItem> Window1::EditPaste() { return MenuItemAs<fw::MenuItem>("EditPaste"); }
-std::shared_ptr<fw::MenuItem> Window1::EditCopy() { return MenuItemAs<fw::MenuItem>("EditCopy"); }
-std::shared_ptr<fw::MenuItem> Window1::EditCut() { return MenuItemAs<fw::MenuItem>("EditCut"); }
+std::shared_ptr<fw::MenuItem> Window1::EditClear() {
+    return MenuItemAs<fw::MenuItem>("EditClear");
+}
+std::shared_ptr<fw::MenuItem> Window1::EditPaste() {
+    return MenuItemAs<fw::MenuItem>("EditPaste");
+}
+std::shared_ptr<fw::MenuItem> Window1::EditCopy() {
+    return MenuItemAs<fw::MenuItem>("EditCopy");
+}
+std::shared_ptr<fw::MenuItem> Window1::EditCut() {
+    return MenuItemAs<fw::MenuItem>("EditCut");
+}
 std::shared_ptr<fw::MenuItem> Window1::UntitledMenu1() {
     return MenuItemAs<fw::MenuItem>("UntitledMenu1");
 }
-std::shared_ptr<fw::MenuItem> Window1::EditUndo() { return MenuItemAs<fw::MenuItem>("EditUndo"); }
-std::shared_ptr<fw::MenuItem> Window1::FileMenu() { return MenuItemAs<fw::MenuItem>("FileMenu"); }
+std::shared_ptr<fw::MenuItem> Window1::EditUndo() {
+    return MenuItemAs<fw::MenuItem>("EditUndo");
+}
+std::shared_ptr<fw::MenuItem> Window1::FileMenu() {
+    return MenuItemAs<fw::MenuItem>("FileMenu");
+}
 std::shared_ptr<fw::QuitMenuItem> Window1::FileQuit() {
     return MenuItemAs<fw::QuitMenuItem>("FileQuit");
 }

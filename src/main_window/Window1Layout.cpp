@@ -2,6 +2,8 @@
 
 #include "platform/LayoutRecord.h"
 
+// The records are tables to be read against the window's layout line by line.
+// clang-format off
 namespace window1_layout {
 
 namespace {
@@ -134,3 +136,4 @@ const std::string& MyDecodeRecord() {
 }
 
 }  // namespace window1_layout
+// clang-format on

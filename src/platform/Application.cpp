@@ -21,7 +21,9 @@ Application::Application(VersionInfo version) : version_(std::move(version)) {}
 
 Application::~Application() = default;
 
-Application* Application::Current() { return Registered().get(); }
+Application* Application::Current() {
+    return Registered().get();
+}
 
 void Application::MenuBar(std::shared_ptr<fw::MenuBar> bar) {
     menuBar_ = std::move(bar);
@@ -62,6 +64,8 @@ void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
     Registered() = std::move(app);
 }
 
-std::shared_ptr<Application> GetAppObject() { return Registered(); }
+std::shared_ptr<Application> GetAppObject() {
+    return Registered();
+}
 
 }  // namespace fw

@@ -13,7 +13,9 @@ void Control::AddEventHandler(int eventNumber, Delegate delegate) {
     handlers_[eventNumber] = std::move(delegate);
 }
 
-bool Control::HasEventHandler(int eventNumber) const { return handlers_.contains(eventNumber); }
+bool Control::HasEventHandler(int eventNumber) const {
+    return handlers_.contains(eventNumber);
+}
 
 void Control::RaiseEvent(int eventNumber, const EventArgs& args) {
     const auto found = handlers_.find(eventNumber);

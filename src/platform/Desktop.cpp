@@ -22,7 +22,9 @@ Desktop& CurrentDesktop() {
     return *Installed();
 }
 
-void SetDesktop(std::shared_ptr<Desktop> desktop) { Installed() = std::move(desktop); }
+void SetDesktop(std::shared_ptr<Desktop> desktop) {
+    Installed() = std::move(desktop);
+}
 
 void MsgBox(const std::string& text) {
     // Keeps the desktop alive if a test replaces it while the box is open.
@@ -30,9 +32,13 @@ void MsgBox(const std::string& text) {
     keep->MsgBox(text);
 }
 
-void Beep() { CurrentDesktop().Beep(); }
+void Beep() {
+    CurrentDesktop().Beep();
+}
 
-void ShowURL(const std::string& url) { CurrentDesktop().ShowURL(url); }
+void ShowURL(const std::string& url) {
+    CurrentDesktop().ShowURL(url);
+}
 
 std::unique_ptr<Graphics> OpenPrinterDialog(const PrinterSetup& setup) {
     const std::shared_ptr<Desktop> keep = (CurrentDesktop(), Installed());

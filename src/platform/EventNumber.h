@@ -9,9 +9,9 @@ enum EventNumber : int {
     kEventCreatePane = 1,
     kEventOpen = 2,
     kEventKeyDown = 9,
-    kEventAction = 15,         // PushButton
-    kEventError = 8,           // HTTPSocket
-    kEventPageReceived = 10,   // HTTPSocket
+    kEventAction = 15,        // PushButton
+    kEventError = 8,          // HTTPSocket
+    kEventPageReceived = 10,  // HTTPSocket
 };
 
 }  // namespace fw

@@ -18,7 +18,9 @@ std::string Label::Text() const {
     return label ? FromQString(label->text()) : std::string();
 }
 
-void Label::Text(const std::string& text) { SetProperty("Text", text); }
+void Label::Text(const std::string& text) {
+    SetProperty("Text", text);
+}
 
 bool Label::ApplyProperty(const std::string& name, const PropertyValue& value) {
     auto* label = qobject_cast<QLabel*>(Widget());

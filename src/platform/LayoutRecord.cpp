@@ -9,6 +9,7 @@ namespace {
 using T = PropertyType;
 
 // The property lists of the record kinds, in stored order.
+// clang-format off
 constexpr std::array kWindowProperties = {
     PropertySpec{"Placement", T::Integer},     PropertySpec{"Width", T::Integer},
     PropertySpec{"Height", T::Integer},        PropertySpec{"MinWidth", T::Integer},
@@ -119,6 +120,7 @@ constexpr std::array kSocketProperties = {
     PropertySpec{"Port", T::Integer},
     PropertySpec{"yield", T::Boolean},
 };
+// clang-format on
 
 const char* TypeName(PropertyType type) {
     switch (type) {
@@ -212,8 +214,8 @@ std::string BuildRecord(RecordKind kind, std::initializer_list<RecordEntry> entr
     for (const RecordEntry& entry : entries) {
         const PropertySpec& spec = specs[i++];
         if (entry.name != spec.name) {
-            throw RecordError(Describe(kind, entry.name) + ": expected '" +
-                              std::string(spec.name) + "' at this place");
+            throw RecordError(Describe(kind, entry.name) + ": expected '" + std::string(spec.name) +
+                              "' at this place");
         }
         if (!HasType(entry.value, spec.type)) {
             throw RecordError(Describe(kind, entry.name) + ": value is not a " +
@@ -290,9 +292,9 @@ std::vector<PropertyEntry> ReadRecord(RecordKind kind, std::string_view bytes) {
                 break;
             case T::Color: {
                 const std::string_view rgb = take(3, name);
-                entry.value = Color{static_cast<std::uint8_t>(rgb[0]),
-                                    static_cast<std::uint8_t>(rgb[1]),
-                                    static_cast<std::uint8_t>(rgb[2])};
+                entry.value =
+                    Color{static_cast<std::uint8_t>(rgb[0]), static_cast<std::uint8_t>(rgb[1]),
+                          static_cast<std::uint8_t>(rgb[2])};
                 break;
             }
         }

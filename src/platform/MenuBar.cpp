@@ -51,7 +51,9 @@ std::shared_ptr<TextArea> FocusedTextArea() {
     return nullptr;
 }
 
-bool IsQuitItem(const MenuItem& item) { return dynamic_cast<const QuitMenuItem*>(&item) != nullptr; }
+bool IsQuitItem(const MenuItem& item) {
+    return dynamic_cast<const QuitMenuItem*>(&item) != nullptr;
+}
 
 }  // namespace
 

@@ -26,7 +26,8 @@ QKeySequence ShortcutOf(const MenuItem& item) {
     return QKeySequence(ToQString(keys), QKeySequence::PortableText);
 }
 
-void AddItems(QMenu* menu, const std::shared_ptr<MenuItem>& parent, const std::weak_ptr<Window>& front) {
+void AddItems(QMenu* menu, const std::shared_ptr<MenuItem>& parent,
+              const std::weak_ptr<Window>& front) {
     for (int i = 0; i < parent->Count(); ++i) {
         const std::shared_ptr<MenuItem> item = parent->Item(i);
         if (item->IsSeparator()) {
@@ -49,27 +50,29 @@ void AddItems(QMenu* menu, const std::shared_ptr<MenuItem>& parent, const std::w
             });
         });
     }
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, parent = std::weak_ptr(parent), front] {
-        Dispatch([&] {
-            auto entries = parent.lock();
-            if (!entries) {
-                return;
-            }
-            for (QAction* action : menu->actions()) {
-                if (action->isSeparator() || action->menu() != nullptr) {
-                    continue;
+    QObject::connect(
+        menu, &QMenu::aboutToShow, menu, [menu, parent = std::weak_ptr(parent), front] {
+            Dispatch([&] {
+                auto entries = parent.lock();
+                if (!entries) {
+                    return;
                 }
-                if (auto item = entries->Lookup(FromQString(action->objectName()))) {
-                    action->setEnabled(MenuItemEnabled(front.lock(), *item));
+                for (QAction* action : menu->actions()) {
+                    if (action->isSeparator() || action->menu() != nullptr) {
+                        continue;
+                    }
+                    if (auto item = entries->Lookup(FromQString(action->objectName()))) {
+                        action->setEnabled(MenuItemEnabled(front.lock(), *item));
+                    }
                 }
-            }
+            });
         });
-    });
 }
 
 }  // namespace
 
-QMenuBar* CreateMenuBarView(const std::shared_ptr<MenuBar>& bar, const std::weak_ptr<Window>& front) {
+QMenuBar* CreateMenuBarView(const std::shared_ptr<MenuBar>& bar,
+                            const std::weak_ptr<Window>& front) {
     auto* view = new QMenuBar();
     for (int i = 0; i < bar->Count(); ++i) {
         const std::shared_ptr<MenuItem> menu = bar->Item(i);

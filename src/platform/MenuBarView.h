@@ -12,6 +12,7 @@ class MenuBar;
 class Window;
 
 // A new Qt menu bar for `bar`; commands go to `front` first.
-QMenuBar* CreateMenuBarView(const std::shared_ptr<MenuBar>& bar, const std::weak_ptr<Window>& front);
+QMenuBar* CreateMenuBarView(const std::shared_ptr<MenuBar>& bar,
+                            const std::weak_ptr<Window>& front);
 
 }  // namespace fw

@@ -15,7 +15,9 @@ int ProgressBar::Value() const {
     return value ? std::get<std::int32_t>(*value) : 0;
 }
 
-void ProgressBar::Value(int value) { SetProperty("Value", static_cast<std::int32_t>(value)); }
+void ProgressBar::Value(int value) {
+    SetProperty("Value", static_cast<std::int32_t>(value));
+}
 
 int ProgressBar::Maximum() const {
     const PropertyValue* value = Property("Maximum");

@@ -15,7 +15,8 @@ QString ToQString(std::string_view utf8) {
 
 std::string FromQString(const QString& text) {
     const QByteArray bytes = text.toUtf8();
-    return SanitizeUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return SanitizeUtf8(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 QString WithLineFeeds(std::string_view utf8) {
@@ -29,9 +30,10 @@ QFont FontFor(const std::string& family, double points) {
     QFont font = QApplication::font();
     if (family != "System" && !family.empty()) {
         static const bool substitutions = [] {
-            QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                       {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                        QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+            QFont::insertSubstitutions(
+                QStringLiteral("Arial"),
+                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                 QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
             QFont::insertSubstitutions(
                 QStringLiteral("Courier"),
                 {QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
@@ -65,7 +67,8 @@ int Utf16Offset(const QString& text, int characters) {
     int i = 0;
     const int size = static_cast<int>(text.size());
     while (characters > 0 && i < size) {
-        i += (text.at(i).isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
+        i += (text.at(i).isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) ? 2
+                                                                                               : 1;
         --characters;
     }
     return i;

@@ -24,7 +24,9 @@ RectControl::~RectControl() {
     }
 }
 
-QWidget* RectControl::Widget() const { return impl_->widget; }
+QWidget* RectControl::Widget() const {
+    return impl_->widget;
+}
 
 namespace {
 
@@ -42,16 +44,36 @@ bool BoolProperty(const Control& control, const char* name, bool fallback) {
 
 }  // namespace
 
-int RectControl::Left() const { return IntProperty(*this, "Left"); }
-int RectControl::Top() const { return IntProperty(*this, "Top"); }
-int RectControl::Width() const { return IntProperty(*this, "Width"); }
-int RectControl::Height() const { return IntProperty(*this, "Height"); }
-bool RectControl::Visible() const { return BoolProperty(*this, "Visible", true); }
-void RectControl::Visible(bool visible) { SetProperty("Visible", visible); }
-bool RectControl::Enabled() const { return BoolProperty(*this, "Enabled", true); }
-void RectControl::Enabled(bool enabled) { SetProperty("Enabled", enabled); }
-int RectControl::TabIndex() const { return IntProperty(*this, "TabIndex"); }
-bool RectControl::TabStop() const { return BoolProperty(*this, "TabStop", true); }
+int RectControl::Left() const {
+    return IntProperty(*this, "Left");
+}
+int RectControl::Top() const {
+    return IntProperty(*this, "Top");
+}
+int RectControl::Width() const {
+    return IntProperty(*this, "Width");
+}
+int RectControl::Height() const {
+    return IntProperty(*this, "Height");
+}
+bool RectControl::Visible() const {
+    return BoolProperty(*this, "Visible", true);
+}
+void RectControl::Visible(bool visible) {
+    SetProperty("Visible", visible);
+}
+bool RectControl::Enabled() const {
+    return BoolProperty(*this, "Enabled", true);
+}
+void RectControl::Enabled(bool enabled) {
+    SetProperty("Enabled", enabled);
+}
+int RectControl::TabIndex() const {
+    return IntProperty(*this, "TabIndex");
+}
+bool RectControl::TabStop() const {
+    return BoolProperty(*this, "TabStop", true);
+}
 
 void RectControl::Refresh(bool immediately) {
     if (QWidget* widget = impl_->widget) {

@@ -108,7 +108,9 @@ void CallFunctionWithExceptionHandling(const std::function<void()>& call) {
     }
 }
 
-void RuntimeSetExceptionHelper(ExceptionHelper helper) { State().helper = std::move(helper); }
+void RuntimeSetExceptionHelper(ExceptionHelper helper) {
+    State().helper = std::move(helper);
+}
 
 void Dispatch(const std::function<void()>& call) noexcept {
     try {
@@ -148,7 +150,9 @@ void Quit(int code) {
     QCoreApplication::exit(code);
 }
 
-bool Quitting() { return State().quitting; }
+bool Quitting() {
+    return State().quitting;
+}
 
 void ResetQuitForTesting() {
     State().quitting = false;

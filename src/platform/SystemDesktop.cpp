@@ -54,8 +54,8 @@ Desktop::Button SystemDesktop::ShowMessageDialog(const MessageDialog& dialog) {
         box.setDefaultButton(action);
     }
     if (dialog.AlternateActionButton.Visible) {
-        alternate = box.addButton(ToQString(dialog.AlternateActionButton.Caption),
-                                  QMessageBox::ActionRole);
+        alternate =
+            box.addButton(ToQString(dialog.AlternateActionButton.Caption), QMessageBox::ActionRole);
     }
     if (dialog.CancelButton.Visible) {
         cancel = box.addButton(ToQString(dialog.CancelButton.Caption), QMessageBox::RejectRole);
@@ -78,7 +78,9 @@ Desktop::Button SystemDesktop::ShowMessageDialog(const MessageDialog& dialog) {
     return Button::None;
 }
 
-void SystemDesktop::Beep() { QApplication::beep(); }
+void SystemDesktop::Beep() {
+    QApplication::beep();
+}
 
 void SystemDesktop::ShowURL(const std::string& url) {
     const QUrl target = QUrl::fromUserInput(ToQString(url));

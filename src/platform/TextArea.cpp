@@ -24,11 +24,15 @@ auto WithEditor(QWidget* widget, F f) {
     return f(static_cast<QTextEdit*>(widget));
 }
 
-QColor ToQColor(const Color& color) { return {color.red, color.green, color.blue}; }
+QColor ToQColor(const Color& color) {
+    return {color.red, color.green, color.blue};
+}
 
 }  // namespace
 
-void TextArea::CreateWidget(QWidget* parent) { MakeEditor(parent, false); }
+void TextArea::CreateWidget(QWidget* parent) {
+    MakeEditor(parent, false);
+}
 
 void TextArea::MakeEditor(QWidget* parent, bool styled) {
     QString text;
@@ -80,7 +84,8 @@ bool TextArea::ApplyProperty(const std::string& name, const PropertyValue& value
         } else if (name == "ScrollbarHorizontal") {
             // Without a horizontal scroll bar long lines wrap at the width.
             const bool bar = std::get<bool>(value);
-            edit->setHorizontalScrollBarPolicy(bar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+            edit->setHorizontalScrollBarPolicy(bar ? Qt::ScrollBarAsNeeded
+                                                   : Qt::ScrollBarAlwaysOff);
             edit->setLineWrapMode(bar ? Edit::NoWrap : Edit::WidgetWidth);
         } else if (name == "ScrollbarVertical") {
             edit->setVerticalScrollBarPolicy(std::get<bool>(value) ? Qt::ScrollBarAlwaysOn
@@ -99,8 +104,9 @@ bool TextArea::ApplyProperty(const std::string& name, const PropertyValue& value
                              hideSelection ? palette.color(QPalette::Base)
                                            : palette.color(QPalette::Active, QPalette::Highlight));
             palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                             hideSelection ? palette.color(QPalette::Text)
-                                           : palette.color(QPalette::Active, QPalette::HighlightedText));
+                             hideSelection
+                                 ? palette.color(QPalette::Text)
+                                 : palette.color(QPalette::Active, QPalette::HighlightedText));
             edit->setPalette(palette);
         } else if (name == "ReadOnly") {
             edit->setReadOnly(std::get<bool>(value));

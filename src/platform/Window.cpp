@@ -64,9 +64,15 @@ Window::~Window() {
     }
 }
 
-QWidget* Window::Widget() const { return impl_->widget; }
-QWidget* Window::ContentWidget() const { return impl_->content; }
-bool Window::IsOpen() const { return impl_->open; }
+QWidget* Window::Widget() const {
+    return impl_->widget;
+}
+QWidget* Window::ContentWidget() const {
+    return impl_->content;
+}
+bool Window::IsOpen() const {
+    return impl_->open;
+}
 
 void Window::Constructor() {
     const std::shared_ptr<Window> self = shared_from_this();
@@ -126,12 +132,15 @@ void Window::ShowWidget() {
             const int dy = std::max({area.top() - centre.y(), 0, centre.y() - area.bottom()});
             return static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy;
         };
-        QScreen* nearest = *std::min_element(screens.begin(), screens.end(),
-                                             [&](QScreen* a, QScreen* b) { return distance(a) < distance(b); });
+        QScreen* nearest =
+            *std::min_element(screens.begin(), screens.end(),
+                              [&](QScreen* a, QScreen* b) { return distance(a) < distance(b); });
         const QRect area = nearest->availableGeometry();
         QRect moved = frame;
-        moved.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - frame.width())));
-        moved.moveTop(std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - frame.height())));
+        moved.moveLeft(std::clamp(frame.left(), area.left(),
+                                  std::max(area.left(), area.right() - frame.width())));
+        moved.moveTop(std::clamp(frame.top(), area.top(),
+                                 std::max(area.top(), area.bottom() - frame.height())));
         widget->move(moved.topLeft());
     }
     widget->show();
@@ -160,7 +169,9 @@ void Window::ShowModal() {
     std::erase(impl_->modalLoops, &loop);
 }
 
-void Window::Close() { HandleCloseRequest(); }
+void Window::Close() {
+    HandleCloseRequest();
+}
 
 void Window::HandleCloseRequest() {
     if (!impl_->open || impl_->closing) {
@@ -217,7 +228,8 @@ int IntOf(const std::map<std::string, PropertyValue>& properties, const char* na
     return number ? *number : fallback;
 }
 
-bool BoolOf(const std::map<std::string, PropertyValue>& properties, const char* name, bool fallback) {
+bool BoolOf(const std::map<std::string, PropertyValue>& properties, const char* name,
+            bool fallback) {
     const auto found = properties.find(name);
     const auto* flag = found == properties.end() ? nullptr : std::get_if<bool>(&found->second);
     return flag ? *flag : fallback;
@@ -225,16 +237,24 @@ bool BoolOf(const std::map<std::string, PropertyValue>& properties, const char* 
 
 }  // namespace
 
-int Window::Width() const { return IntOf(impl_->properties, "Width", 300); }
-int Window::Height() const { return IntOf(impl_->properties, "Height", 300); }
-int Window::Frame() const { return IntOf(impl_->properties, "Frame", 0); }
+int Window::Width() const {
+    return IntOf(impl_->properties, "Width", 300);
+}
+int Window::Height() const {
+    return IntOf(impl_->properties, "Height", 300);
+}
+int Window::Frame() const {
+    return IntOf(impl_->properties, "Frame", 0);
+}
 
 std::string Window::Title() const {
     const auto found = impl_->properties.find("Title");
     return found == impl_->properties.end() ? std::string() : std::get<std::string>(found->second);
 }
 
-std::shared_ptr<fw::MenuBar> Window::MenuBar() const { return impl_->menuBar; }
+std::shared_ptr<fw::MenuBar> Window::MenuBar() const {
+    return impl_->menuBar;
+}
 
 void Window::MenuBar(std::shared_ptr<fw::MenuBar> bar) {
     impl_->menuBar = std::move(bar);
@@ -287,7 +307,9 @@ std::shared_ptr<MenuItem> Window::RequireMenuItem(const std::string& name) const
     return item;
 }
 
-const std::vector<std::shared_ptr<Control>>& Window::Controls() const { return impl_->controls; }
+const std::vector<std::shared_ptr<Control>>& Window::Controls() const {
+    return impl_->controls;
+}
 
 void Window::AddMenuHandler(const std::string& itemName, MenuDelegate handler) {
     impl_->menuHandlers[itemName] = std::move(handler);
@@ -395,9 +417,8 @@ void Window::OrderFocus() {
             order.push_back(rect);
         }
     }
-    std::stable_sort(order.begin(), order.end(), [](RectControl* a, RectControl* b) {
-        return a->TabIndex() < b->TabIndex();
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [](RectControl* a, RectControl* b) { return a->TabIndex() < b->TabIndex(); });
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
     }
@@ -431,7 +452,9 @@ void SetProperties(Control& control, std::string_view record) {
     }
 }
 
-std::vector<std::shared_ptr<Window>> OpenWindows() { return OpenList(); }
+std::vector<std::shared_ptr<Window>> OpenWindows() {
+    return OpenList();
+}
 
 std::shared_ptr<Window> GetImplicitWindow(std::string_view runtimeClassName) {
     for (const auto& window : OpenList()) {

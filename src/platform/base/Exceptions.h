@@ -25,9 +25,7 @@ public:
 class OutOfBoundsException final : public RuntimeException {
 public:
     explicit OutOfBoundsException(const std::string& what) : RuntimeException(what) {}
-    [[nodiscard]] const char* TypeName() const noexcept override {
-        return "OutOfBoundsException";
-    }
+    [[nodiscard]] const char* TypeName() const noexcept override { return "OutOfBoundsException"; }
 };
 
 class ThreadAccessingUIException final : public RuntimeException {

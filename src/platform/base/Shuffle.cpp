@@ -43,6 +43,8 @@ std::vector<std::size_t> ShufflePermutation(std::size_t n) {
     return order;
 }
 
-void SetShuffleSource(ShuffleSource source) { CurrentSource() = std::move(source); }
+void SetShuffleSource(ShuffleSource source) {
+    CurrentSource() = std::move(source);
+}
 
 }  // namespace fw

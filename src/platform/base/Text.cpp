@@ -11,7 +11,9 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 // Decodes one code point at `i`, advancing `i`. Invalid sequences give U+FFFD and
 // consume the longest prefix that could have started a valid sequence (at least 1).
@@ -164,7 +166,9 @@ std::string Mid(std::string_view text, int start, int length) {
     return std::string(rest.substr(0, ByteOffset(rest, length)));
 }
 
-int InStr(std::string_view source, std::string_view find) { return InStr(1, source, find); }
+int InStr(std::string_view source, std::string_view find) {
+    return InStr(1, source, find);
+}
 
 int InStr(int start, std::string_view source, std::string_view find) {
     if (start < 1) {
@@ -254,9 +258,13 @@ char32_t LowercaseChar(char32_t c) {
     return c;
 }
 
-std::string Uppercase(std::string_view text) { return MapChars(text, UppercaseChar); }
+std::string Uppercase(std::string_view text) {
+    return MapChars(text, UppercaseChar);
+}
 
-std::string Lowercase(std::string_view text) { return MapChars(text, LowercaseChar); }
+std::string Lowercase(std::string_view text) {
+    return MapChars(text, LowercaseChar);
+}
 
 bool StrEqual(std::string_view a, std::string_view b) {
     std::size_t i = 0;
@@ -288,7 +296,9 @@ std::string NthField(std::string_view source, std::string_view separator, int n)
     return std::string(source.substr(from, end == std::string_view::npos ? end : end - from));
 }
 
-std::string Str(std::int64_t value) { return std::to_string(value); }
+std::string Str(std::int64_t value) {
+    return std::to_string(value);
+}
 
 double Val(std::string_view text) {
     std::size_t i = 0;
