@@ -29,7 +29,7 @@ std::shared_ptr<AboutBox> AboutBox::Instance() {
 }
 
 void AboutBox::Layout() {
-    fw::SetProperties(*this, about_layout::WindowRecord());
+    fw::SetProperties(*this, AboutBoxLayout::WindowRecord());
 }
 
 void AboutBox::CreateControls() {
@@ -41,7 +41,8 @@ void AboutBox::CreateControls0() {
     mail->Constructor();
     AddControl("PushButton1", mail);
     ControlAs<fw::PushButton>("PushButton1")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::PushButton>("PushButton1"), about_layout::PushButton1Record());
+    fw::SetProperties(*ControlAs<fw::PushButton>("PushButton1"),
+                      AboutBoxLayout::PushButton1Record());
     ControlAs<fw::PushButton>("PushButton1")
         ->AddEventHandler(fw::kEventAction,
                           fw::MakeDelegate(*this, &AboutBox::PushButton1_Action, "( PushButton )"));
@@ -50,7 +51,8 @@ void AboutBox::CreateControls0() {
     web->Constructor();
     AddControl("PushButton2", web);
     ControlAs<fw::PushButton>("PushButton2")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::PushButton>("PushButton2"), about_layout::PushButton2Record());
+    fw::SetProperties(*ControlAs<fw::PushButton>("PushButton2"),
+                      AboutBoxLayout::PushButton2Record());
     ControlAs<fw::PushButton>("PushButton2")
         ->AddEventHandler(fw::kEventAction,
                           fw::MakeDelegate(*this, &AboutBox::PushButton2_Action, "( PushButton )"));
@@ -59,28 +61,28 @@ void AboutBox::CreateControls0() {
     credits->Constructor();
     AddControl("StaticText2", credits);
     ControlAs<fw::Label>("StaticText2")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::Label>("StaticText2"), about_layout::StaticText2Record());
+    fw::SetProperties(*ControlAs<fw::Label>("StaticText2"), AboutBoxLayout::StaticText2Record());
 
     auto product = New<fw::Label>();
     product->Constructor();
     AddControl("StaticText1", product);
     ControlAs<fw::Label>("StaticText1")->TextSize(30.0F);
     ControlAs<fw::Label>("StaticText1")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::Label>("StaticText1"), about_layout::StaticText1Record());
+    fw::SetProperties(*ControlAs<fw::Label>("StaticText1"), AboutBoxLayout::StaticText1Record());
 
     auto versionCaption = New<fw::Label>();
     versionCaption->Constructor();
     AddControl("StaticText3", versionCaption);
     ControlAs<fw::Label>("StaticText3")->TextSize(12.0F);
     ControlAs<fw::Label>("StaticText3")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::Label>("StaticText3"), about_layout::StaticText3Record());
+    fw::SetProperties(*ControlAs<fw::Label>("StaticText3"), AboutBoxLayout::StaticText3Record());
 
     auto version = New<fw::Label>();
     version->Constructor();
     AddControl("StaticText4", version);
     ControlAs<fw::Label>("StaticText4")->TextSize(12.0F);
     ControlAs<fw::Label>("StaticText4")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::Label>("StaticText4"), about_layout::StaticText4Record());
+    fw::SetProperties(*ControlAs<fw::Label>("StaticText4"), AboutBoxLayout::StaticText4Record());
     ControlAs<fw::Label>("StaticText4")
         ->AddEventHandler(fw::kEventOpen,
                           fw::MakeDelegate(*this, &AboutBox::StaticText4_Open, "( Label )"));
@@ -89,7 +91,7 @@ void AboutBox::CreateControls0() {
     order->Constructor();
     AddControl("Kagi", order);
     ControlAs<fw::PushButton>("Kagi")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::PushButton>("Kagi"), about_layout::KagiRecord());
+    fw::SetProperties(*ControlAs<fw::PushButton>("Kagi"), AboutBoxLayout::KagiRecord());
     ControlAs<fw::PushButton>("Kagi")->AddEventHandler(
         fw::kEventAction, fw::MakeDelegate(*this, &AboutBox::Kagi_Action, "( PushButton )"));
 }

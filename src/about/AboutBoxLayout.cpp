@@ -2,7 +2,7 @@
 
 #include "platform/LayoutRecord.h"
 
-namespace about_layout {
+namespace AboutBoxLayout {
 
 namespace {
 
@@ -173,4 +173,4 @@ const std::string& KagiRecord() {
     return record;
 }
 
-}  // namespace about_layout
+}  // namespace AboutBoxLayout

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace about_layout {
+namespace AboutBoxLayout {
 
 const std::string& WindowRecord();
 const std::string& PushButton1Record();
@@ -15,4 +15,4 @@ const std::string& StaticText3Record();
 const std::string& StaticText4Record();
 const std::string& KagiRecord();
 
-}  // namespace about_layout
+}  // namespace AboutBoxLayout

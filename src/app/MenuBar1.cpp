@@ -59,7 +59,6 @@ std::shared_ptr<MenuBar1> MenuBar1::Instance() {
 
 void MenuBar1::Release() {
     auto old = std::move(ImplicitInstance());
-    ImplicitInstance() = nullptr;
 }
 
 void MenuBar1::Constructor() {

@@ -44,7 +44,6 @@ std::shared_ptr<MenuBar2> MenuBar2::Instance() {
 
 void MenuBar2::Release() {
     auto old = std::move(ImplicitInstance());
-    ImplicitInstance() = nullptr;
 }
 
 void MenuBar2::Constructor() {

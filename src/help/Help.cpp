@@ -16,7 +16,7 @@ std::shared_ptr<Help> Help::Instance() {
 
 void Help::Layout() {
     MenuBar(MenuBar2::Instance());
-    fw::SetProperties(*this, help_layout::WindowRecord());
+    fw::SetProperties(*this, HelpLayout::WindowRecord());
 }
 
 void Help::CreateControls() {
@@ -29,7 +29,7 @@ void Help::CreateControls0() {
     AddControl("TextArea1", area);
     ControlAs<fw::TextArea>("TextArea1")->LineSpacing(1.0);
     ControlAs<fw::TextArea>("TextArea1")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::TextArea>("TextArea1"), help_layout::TextArea1Record());
+    fw::SetProperties(*ControlAs<fw::TextArea>("TextArea1"), HelpLayout::TextArea1Record());
     ControlAs<fw::TextArea>("TextArea1")
         ->AddEventHandler(fw::kEventOpen,
                           fw::MakeDelegate(*this, &Help::TextArea1_Open, "( TextArea )"));
@@ -38,7 +38,7 @@ void Help::CreateControls0() {
     button->Constructor();
     AddControl("PushButton1", button);
     ControlAs<fw::PushButton>("PushButton1")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::PushButton>("PushButton1"), help_layout::PushButton1Record());
+    fw::SetProperties(*ControlAs<fw::PushButton>("PushButton1"), HelpLayout::PushButton1Record());
     ControlAs<fw::PushButton>("PushButton1")
         ->AddEventHandler(fw::kEventAction,
                           fw::MakeDelegate(*this, &Help::PushButton1_Action, "( PushButton )"));

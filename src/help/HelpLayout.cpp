@@ -2,7 +2,7 @@
 
 #include "platform/LayoutRecord.h"
 
-namespace help_layout {
+namespace HelpLayout {
 
 namespace {
 
@@ -143,4 +143,4 @@ const std::string& PushButton1Record() {
     return record;
 }
 
-}  // namespace help_layout
+}  // namespace HelpLayout

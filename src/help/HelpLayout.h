@@ -4,10 +4,10 @@
 
 #include <string>
 
-namespace help_layout {
+namespace HelpLayout {
 
 const std::string& WindowRecord();
 const std::string& TextArea1Record();
 const std::string& PushButton1Record();
 
-}  // namespace help_layout
+}  // namespace HelpLayout

@@ -16,7 +16,7 @@ std::shared_ptr<Window1> Window1::Instance() {
 
 void Window1::Layout() {
     MenuBar(MenuBar1::Instance());
-    fw::SetProperties(*this, window1_layout::WindowRecord());
+    fw::SetProperties(*this, Window1Layout::WindowRecord());
 }
 
 void Window1::CreateControls() {
@@ -29,13 +29,13 @@ void Window1::CreateControls0() {
     AddControl("EF1", ef1);
     ControlAs<fw::TextArea>("EF1")->LineSpacing(1.0);
     ControlAs<fw::TextArea>("EF1")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::TextArea>("EF1"), window1_layout::EF1Record());
+    fw::SetProperties(*ControlAs<fw::TextArea>("EF1"), Window1Layout::EF1Record());
 
     auto encode = New<fw::PushButton>();
     encode->Constructor();
     AddControl("MyEncode", encode);
     ControlAs<fw::PushButton>("MyEncode")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::PushButton>("MyEncode"), window1_layout::MyEncodeRecord());
+    fw::SetProperties(*ControlAs<fw::PushButton>("MyEncode"), Window1Layout::MyEncodeRecord());
     ControlAs<fw::PushButton>("MyEncode")
         ->AddEventHandler(fw::kEventAction,
                           fw::MakeDelegate(*this, &Window1::MyEncode_Action, "( PushButton )"));
@@ -44,7 +44,7 @@ void Window1::CreateControls0() {
     decode->Constructor();
     AddControl("MyDecode", decode);
     ControlAs<fw::PushButton>("MyDecode")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::PushButton>("MyDecode"), window1_layout::MyDecodeRecord());
+    fw::SetProperties(*ControlAs<fw::PushButton>("MyDecode"), Window1Layout::MyDecodeRecord());
     ControlAs<fw::PushButton>("MyDecode")
         ->AddEventHandler(fw::kEventAction,
                           fw::MakeDelegate(*this, &Window1::MyDecode_Action, "( PushButton )"));

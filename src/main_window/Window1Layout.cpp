@@ -4,7 +4,7 @@
 
 // The records are tables to be read against the window's layout line by line.
 // clang-format off
-namespace window1_layout {
+namespace Window1Layout {
 
 namespace {
 
@@ -135,5 +135,5 @@ const std::string& MyDecodeRecord() {
     return record;
 }
 
-}  // namespace window1_layout
+}  // namespace Window1Layout
 // clang-format on

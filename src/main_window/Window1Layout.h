@@ -4,11 +4,11 @@
 
 #include <string>
 
-namespace window1_layout {
+namespace Window1Layout {
 
 const std::string& WindowRecord();
 const std::string& EF1Record();
 const std::string& MyEncodeRecord();
 const std::string& MyDecodeRecord();
 
-}  // namespace window1_layout
+}  // namespace Window1Layout

@@ -2,6 +2,11 @@
 
 #include <cstdint>
 
+// <windows.h> defines RGB as a macro; the framework's RGB is a function.
+#ifdef RGB
+#undef RGB
+#endif
+
 namespace fw {
 
 // An RGB colour as stored in layout records and used for drawing.

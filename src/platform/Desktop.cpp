@@ -13,13 +13,19 @@ std::shared_ptr<Desktop>& Installed() {
     return desktop;
 }
 
-}  // namespace
-
-Desktop& CurrentDesktop() {
+// The desktop in use, made on first use. Callers hold it while a dialog is open,
+// so that a test replacing it meanwhile does not pull it from under them.
+std::shared_ptr<Desktop> Current() {
     if (!Installed()) {
         Installed() = std::make_shared<SystemDesktop>();
     }
-    return *Installed();
+    return Installed();
+}
+
+}  // namespace
+
+Desktop& CurrentDesktop() {
+    return *Current();
 }
 
 void SetDesktop(std::shared_ptr<Desktop> desktop) {
@@ -27,9 +33,7 @@ void SetDesktop(std::shared_ptr<Desktop> desktop) {
 }
 
 void MsgBox(const std::string& text) {
-    // Keeps the desktop alive if a test replaces it while the box is open.
-    const std::shared_ptr<Desktop> keep = (CurrentDesktop(), Installed());
-    keep->MsgBox(text);
+    Current()->MsgBox(text);
 }
 
 void Beep() {
@@ -41,13 +45,11 @@ void ShowURL(const std::string& url) {
 }
 
 std::unique_ptr<Graphics> OpenPrinterDialog(const PrinterSetup& setup) {
-    const std::shared_ptr<Desktop> keep = (CurrentDesktop(), Installed());
-    return keep->OpenPrinterDialog(setup);
+    return Current()->OpenPrinterDialog(setup);
 }
 
 MessageDialogButton* MessageDialog::ShowModal() {
-    const std::shared_ptr<Desktop> keep = (CurrentDesktop(), Installed());
-    switch (keep->ShowMessageDialog(*this)) {
+    switch (Current()->ShowMessageDialog(*this)) {
         case Desktop::Button::Action:
             return &ActionButton;
         case Desktop::Button::Cancel:

@@ -12,7 +12,7 @@ namespace fw {
 
 class Graphics;
 class MessageDialog;
-class PrinterSetup;
+struct PrinterSetup;
 
 class Desktop {
 public:

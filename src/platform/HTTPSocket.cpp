@@ -44,7 +44,7 @@ int HTTPSocket::Port() const {
     return value ? std::get<std::int32_t>(*value) : 0;
 }
 
-bool HTTPSocket::Yield() const {
+bool HTTPSocket::YieldEnabled() const {
     const PropertyValue* value = Property("yield");
     return value && std::get<bool>(*value);
 }
@@ -58,7 +58,7 @@ void HTTPSocket::DeliverPage(const std::string& url, int status, const InternetH
     // Holding the socket keeps it alive while its handler closes the window.
     const std::shared_ptr<Control> self = weak_from_this().lock();
     const std::shared_ptr<Window> owner = OwnerWindow();
-    if (!self || (owner && !owner->IsOpen())) {
+    if (!self || !owner || !owner->IsOpen()) {
         return;
     }
     PageReceivedArgs args;
@@ -72,7 +72,7 @@ void HTTPSocket::DeliverPage(const std::string& url, int status, const InternetH
 void HTTPSocket::DeliverError(int code) {
     const std::shared_ptr<Control> self = weak_from_this().lock();
     const std::shared_ptr<Window> owner = OwnerWindow();
-    if (!self || (owner && !owner->IsOpen())) {
+    if (!self || !owner || !owner->IsOpen()) {
         return;
     }
     ErrorArgs args;

@@ -53,7 +53,7 @@ public:
     // them has no effect of its own.
     [[nodiscard]] std::string Address() const;
     [[nodiscard]] int Port() const;
-    [[nodiscard]] bool Yield() const;
+    [[nodiscard]] bool YieldEnabled() const;
 
     void WindowClosed() override;
 

@@ -6,6 +6,7 @@
 
 #include "platform/MenuBar.h"
 #include "platform/QtText.h"
+#include "platform/QuitMenuItem.h"
 #include "platform/Runtime.h"
 
 namespace fw {
@@ -40,6 +41,11 @@ void AddItems(QMenu* menu, const std::shared_ptr<MenuItem>& parent,
         }
         QAction* action = menu->addAction(ToQString(item->Text()));
         action->setShortcut(ShortcutOf(*item));
+        // Qt would move entries it takes for About or Quit into the macOS
+        // application menu by their text; only the quit item belongs there.
+        action->setMenuRole(dynamic_cast<const QuitMenuItem*>(item.get()) != nullptr
+                                ? QAction::QuitRole
+                                : QAction::NoRole);
         action->setObjectName(ToQString(item->Name()));
         const std::weak_ptr<MenuItem> weakItem = item;
         QObject::connect(action, &QAction::triggered, action, [weakItem, front] {

@@ -1,6 +1,7 @@
 #include "platform/ProgressBar.h"
 
 #include <QProgressBar>
+#include <algorithm>
 
 namespace fw {
 

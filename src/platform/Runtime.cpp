@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <cstdlib>
 #include <memory>
-#include <ranges>
 #include <string>
 
 #include "platform/Application.h"
@@ -88,7 +87,10 @@ int RuntimeRun() {
         return State().exitCode;
     }
     const int status = QApplication::exec();
-    return State().exitCode != 0 ? State().exitCode : status;
+    if (State().exitCode == 0) {
+        State().exitCode = status;
+    }
+    return State().exitCode;
 }
 
 int RuntimeExit() {
@@ -144,8 +146,8 @@ void Quit(int code) {
     State().quitting = true;
     State().exitCode = code;
     const auto windows = OpenWindows();
-    for (const auto& window : std::views::reverse(windows)) {
-        window->Close();
+    for (std::size_t i = windows.size(); i-- > 0;) {
+        windows[i]->Close();
     }
     QCoreApplication::exit(code);
 }

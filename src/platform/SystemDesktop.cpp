@@ -31,7 +31,9 @@ QMessageBox::Icon IconOf(int icon) {
 }  // namespace
 
 void SystemDesktop::MsgBox(const std::string& text) {
-    QMessageBox box(QApplication::activeWindow());
+    // No parent: the box must outlive any window that closes while it is open.
+    QMessageBox box;
+    box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setTextFormat(Qt::PlainText);
     box.setText(WithLineFeeds(text));
@@ -40,7 +42,8 @@ void SystemDesktop::MsgBox(const std::string& text) {
 }
 
 Desktop::Button SystemDesktop::ShowMessageDialog(const MessageDialog& dialog) {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box;
+    box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(ToQString(dialog.Title));
     box.setIcon(IconOf(dialog.Icon));
     box.setTextFormat(Qt::PlainText);

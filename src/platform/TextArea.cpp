@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "platform/QtText.h"
 #include "platform/print/StyledTextPrinter.h"
@@ -213,8 +215,10 @@ bool TextArea::CanEdit(EditCommand command) const {
                 return writable && selection;
             case EditCommand::Copy:
                 return selection;
-            case EditCommand::Paste:
-                return writable && !QApplication::clipboard()->text().isEmpty();
+            case EditCommand::Paste: {
+                const QMimeData* data = QApplication::clipboard()->mimeData();
+                return writable && data != nullptr && data->hasText();
+            }
             case EditCommand::SelectAll:
                 return !edit->document()->isEmpty();
         }

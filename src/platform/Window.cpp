@@ -22,6 +22,10 @@ namespace fw {
 
 namespace {
 
+// Positions beyond any screen are held to this distance, so that the geometry
+// computed from them cannot overflow.
+constexpr int kPositionLimit = 1'000'000;
+
 std::vector<std::shared_ptr<Window>>& OpenList() {
     static std::vector<std::shared_ptr<Window>> windows;
     return windows;
@@ -52,9 +56,6 @@ Window::Window() : impl_(std::make_unique<Impl>()) {
 }
 
 Window::~Window() {
-    for (QEventLoop* loop : impl_->modalLoops) {
-        loop->quit();
-    }
     impl_->controls.clear();
     impl_->byName.clear();
     if (WindowWidget* widget = impl_->widget) {
@@ -155,10 +156,8 @@ void Window::ShowModal() {
     const std::shared_ptr<Window> self = shared_from_this();
     WindowWidget* widget = impl_->widget;
     if (widget && widget->windowModality() != Qt::ApplicationModal) {
-        const bool wasVisible = widget->isVisible();
         widget->hide();
         widget->setWindowModality(Qt::ApplicationModal);
-        (void)wasVisible;
     }
     ShowWidget();
     QEventLoop loop;
@@ -201,6 +200,7 @@ int Window::Top() const {
 
 void Window::Top(int top) {
     if (WindowWidget* widget = impl_->widget) {
+        top = std::clamp(top, -kPositionLimit, kPositionLimit);
         QRect geometry = widget->geometry();
         geometry.moveTop(top);
         widget->setGeometry(geometry);
@@ -213,6 +213,7 @@ int Window::Left() const {
 
 void Window::Left(int left) {
     if (WindowWidget* widget = impl_->widget) {
+        left = std::clamp(left, -kPositionLimit, kPositionLimit);
         QRect geometry = widget->geometry();
         geometry.moveLeft(left);
         widget->setGeometry(geometry);

@@ -10,7 +10,7 @@ std::shared_ptr<selfTest> selfTest::Instance() {
 }
 
 void selfTest::Layout() {
-    fw::SetProperties(*this, selftest_layout::WindowRecord());
+    fw::SetProperties(*this, selfTestLayout::WindowRecord());
 }
 
 void selfTest::CreateControls() {
@@ -22,13 +22,13 @@ void selfTest::CreateControls0() {
     version->Constructor();
     AddControl("StaticText1", version);
     ControlAs<fw::Label>("StaticText1")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::Label>("StaticText1"), selftest_layout::StaticText1Record());
+    fw::SetProperties(*ControlAs<fw::Label>("StaticText1"), selfTestLayout::StaticText1Record());
 
     auto number = New<fw::Label>();
     number->Constructor();
     AddControl("StaticText2", number);
     ControlAs<fw::Label>("StaticText2")->TextUnit(0);
-    fw::SetProperties(*ControlAs<fw::Label>("StaticText2"), selftest_layout::StaticText2Record());
+    fw::SetProperties(*ControlAs<fw::Label>("StaticText2"), selfTestLayout::StaticText2Record());
     ControlAs<fw::Label>("StaticText2")
         ->AddEventHandler(fw::kEventOpen,
                           fw::MakeDelegate(*this, &selfTest::StaticText2_Open, "( Label )"));
@@ -38,7 +38,7 @@ void selfTest::CreateControls0() {
     AddControl("PushButton1", check);
     ControlAs<fw::PushButton>("PushButton1")->TextUnit(0);
     fw::SetProperties(*ControlAs<fw::PushButton>("PushButton1"),
-                      selftest_layout::PushButton1Record());
+                      selfTestLayout::PushButton1Record());
     ControlAs<fw::PushButton>("PushButton1")
         ->AddEventHandler(fw::kEventAction,
                           fw::MakeDelegate(*this, &selfTest::PushButton1_Action, "( PushButton )"));

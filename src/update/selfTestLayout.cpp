@@ -2,7 +2,7 @@
 
 #include "platform/LayoutRecord.h"
 
-namespace selftest_layout {
+namespace selfTestLayout {
 
 // Records are kept as tables, one entry a line.
 // clang-format off
@@ -125,4 +125,4 @@ const std::string& PushButton1Record() {
 
 // clang-format on
 
-}  // namespace selftest_layout
+}  // namespace selfTestLayout

@@ -4,11 +4,11 @@
 
 #include <string>
 
-namespace selftest_layout {
+namespace selfTestLayout {
 
 const std::string& WindowRecord();
 const std::string& StaticText1Record();
 const std::string& StaticText2Record();
 const std::string& PushButton1Record();
 
-}  // namespace selftest_layout
+}  // namespace selfTestLayout

@@ -31,6 +31,16 @@ std::optional<std::string> ElementValue(const std::string& source, const std::st
     return fw::Mid(source, b, e - b);
 }
 
+// The document comes over plain HTTP from a server we do not control: a dialog
+// holding a megabyte of text would take seconds to lay out and overflow the
+// screen, so what it shows of the document is bounded.
+constexpr int kMaxVersionLength = 64;
+constexpr int kMaxDescriptionLength = 4000;
+
+std::string Shortened(const std::string& text, int maxLength) {
+    return fw::Len(text) <= maxLength ? text : fw::Left(text, maxLength) + "\u2026";
+}
+
 }  // namespace
 
 std::shared_ptr<updateWindow> updateWindow::Instance() {
@@ -38,7 +48,7 @@ std::shared_ptr<updateWindow> updateWindow::Instance() {
 }
 
 void updateWindow::Layout() {
-    fw::SetProperties(*this, updatewindow_layout::WindowRecord());
+    fw::SetProperties(*this, updateWindowLayout::WindowRecord());
 }
 
 void updateWindow::CreateControls() {
@@ -52,20 +62,20 @@ void updateWindow::CreateControls0() {
     ControlAs<fw::Label>("StaticText1")->TextSize(12);
     ControlAs<fw::Label>("StaticText1")->TextUnit(0);
     fw::SetProperties(*ControlAs<fw::Label>("StaticText1"),
-                      updatewindow_layout::StaticText1Record());
+                      updateWindowLayout::StaticText1Record());
 
     auto bar = New<fw::ProgressBar>();
     bar->Constructor();
     AddControl("ProgressBar1", bar);
     fw::SetProperties(*ControlAs<fw::ProgressBar>("ProgressBar1"),
-                      updatewindow_layout::ProgressBar1Record());
+                      updateWindowLayout::ProgressBar1Record());
 
     // The socket has no widget, so it is made directly rather than by New<T>();
     // AddControl makes the window its owner.
     auto socket = std::make_shared<updateWindow_hp>();
     socket->Constructor();
     AddControl("hp", socket);
-    fw::SetProperties(*ControlAs<updateWindow_hp>("hp"), updatewindow_layout::hpRecord());
+    fw::SetProperties(*ControlAs<updateWindow_hp>("hp"), updateWindowLayout::hpRecord());
     ControlAs<updateWindow_hp>("hp")->AddEventHandler(
         fw::kEventPageReceived,
         fw::MakeDelegate(*this, &updateWindow::hp_PageReceived,
@@ -78,7 +88,7 @@ void updateWindow::CreateControls0() {
     AddControl("PushButton1", button);
     ControlAs<fw::PushButton>("PushButton1")->TextUnit(0);
     fw::SetProperties(*ControlAs<fw::PushButton>("PushButton1"),
-                      updatewindow_layout::PushButton1Record());
+                      updateWindowLayout::PushButton1Record());
     ControlAs<fw::PushButton>("PushButton1")
         ->AddEventHandler(
             fw::kEventAction,
@@ -167,13 +177,14 @@ void updateWindow::askUpgrade(const std::string& version, const std::string& des
                               const std::string& downloadAddress, bool free) {
     fw::MessageDialog dialog;
     dialog.Title = "New version available!";
-    dialog.Message = std::string("Version ") + version + " is now available. " +
-                     "(You are using version " + App::Instance()->ShortVersion() + ".) " +
+    dialog.Message = std::string("Version ") + Shortened(version, kMaxVersionLength) +
+                     " is now available. " + "(You are using version " +
+                     App::Instance()->ShortVersion() + ".) " +
                      (free ? "This is a free upgrade. " : "This is a paid upgrade. ") +
                      "Would you like to automatically download " +
                      (free ? "this update (using your web browser)?"
                            : "the trial version (using your web browser)?");
-    dialog.Explanation = description;
+    dialog.Explanation = Shortened(description, kMaxDescriptionLength);
     dialog.CancelButton.Visible = true;
     dialog.AlternateActionButton.Caption = "Go to Website";
     dialog.AlternateActionButton.Visible = true;

@@ -2,7 +2,7 @@
 
 #include "platform/LayoutRecord.h"
 
-namespace updatewindow_layout {
+namespace updateWindowLayout {
 
 // Records are kept as tables, one entry a line.
 // clang-format off
@@ -148,4 +148,4 @@ const std::string& PushButton1Record() {
 
 // clang-format on
 
-}  // namespace updatewindow_layout
+}  // namespace updateWindowLayout

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace updatewindow_layout {
+namespace updateWindowLayout {
 
 const std::string& WindowRecord();
 const std::string& StaticText1Record();
@@ -12,4 +12,4 @@ const std::string& ProgressBar1Record();
 const std::string& hpRecord();
 const std::string& PushButton1Record();
 
-}  // namespace updatewindow_layout
+}  // namespace updateWindowLayout

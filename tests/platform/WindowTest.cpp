@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cstdint>
 #include <thread>
 
 #include "platform/EventNumber.h"
@@ -272,6 +273,18 @@ TEST_F(WindowLife, PositionReadsBackWhatWasWritten) {
     QApplication::processEvents();
     EXPECT_EQ(again->Top(), top);
     EXPECT_EQ(again->Left(), left);
+
+    // A stored position far beyond any screen (a broken preferences file) is
+    // held off the integer limits and brought back onto a screen when shown.
+    again->Close();
+    Hooks().onOpen = [](TestWindow& w) {
+        w.Top(INT32_MAX);
+        w.Left(INT32_MIN);
+    };
+    const auto far = TestWindow::Instance();
+    QApplication::processEvents();
+    EXPECT_LT(far->Top(), 100000);
+    EXPECT_GT(far->Left(), -100000);
 }
 
 TEST_F(WindowLife, ShowModalReturnsWhenClosedWhileEventsKeepRunning) {

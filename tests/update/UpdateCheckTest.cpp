@@ -263,6 +263,18 @@ TEST_F(UpdateCheckTest, DialogSaysFreeOrPaid) {
     }
 }
 
+TEST_F(UpdateCheckTest, DialogShowsAHostileDocumentOnlyInPart) {
+    // A server may send a megabyte of description; the dialog shows a bounded part.
+    const std::string version(100, '9');
+    const std::string description(200000, 'x');
+    server.Reply(200, Document(version, "<Description>" + description + "</Description>"));
+    RunCheck();
+    ASSERT_EQ(desktop_->dialogs.size(), 1U);
+    const fw::MessageDialog& dialog = desktop_->dialogs.front();
+    EXPECT_EQ(dialog.Explanation, std::string(4000, 'x') + "\u2026");
+    EXPECT_EQ(dialog.Message.rfind("Version " + std::string(64, '9') + "\u2026 is now", 0), 0U);
+}
+
 TEST_F(UpdateCheckTest, CheckNowShowsOneVersionWindowWithTheRunningVersion) {
     ChooseCheckNow();
     ChooseCheckNow();

@@ -1,5 +1,6 @@
 #include "Text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <locale>
@@ -204,6 +205,12 @@ char32_t UppercaseChar(char32_t c) {
     if (c == 0xB5) {
         return 0x39C;
     }
+    if (c == 0x131) {
+        return U'I';  // dotless i
+    }
+    if (c == 0x130) {
+        return c;  // capital I with dot above
+    }
     // Latin Extended-A: upper case at even, lower case at odd code points, with
     // the stretch 0x139-0x148 and 0x179-0x17E the other way round.
     if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
@@ -239,6 +246,12 @@ char32_t LowercaseChar(char32_t c) {
     }
     if (c == 0x178) {
         return 0xFF;
+    }
+    if (c == 0x130) {
+        return U'i';  // capital I with dot above
+    }
+    if (c == 0x131) {
+        return c;  // dotless i
     }
     if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
         return (c & 1) ? c : c + 1;

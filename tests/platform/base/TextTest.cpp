@@ -125,6 +125,9 @@ TEST(Text, StrEqualIgnoresCase) {
     EXPECT_FALSE(fw::StrEqual("Yes", "Yes "));
     EXPECT_FALSE(fw::StrEqual("a", ""));
     EXPECT_EQ(fw::Uppercase("\xC3\xBF" + kEmoji + "\xCF\x82"), "\xC5\xB8" + kEmoji + "\xCE\xA3");
+    // Dotless i and capital I with dot above break the alternating pattern around them.
+    EXPECT_EQ(fw::Uppercase("\xC4\xB1\xC4\xB3"), "I\xC4\xB2");  // "ıĳ" -> "IĲ"
+    EXPECT_EQ(fw::Lowercase("\xC4\xB0\xC4\xB2"), "i\xC4\xB3");  // "İĲ" -> "iĳ"
 }
 
 }  // namespace
