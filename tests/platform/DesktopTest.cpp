@@ -121,7 +121,8 @@ TEST_F(SystemDesktop, MessageDialogGivesThePressedButton) {
     };
     for (std::size_t i = 0; i < std::size(presses); ++i) {
         SCOPED_TRACE(i);
-        const auto& [press, expected] = presses[i];
+        const auto& press = presses[i].first;
+        const Button expected = presses[i].second;
         QStringList captions;
         QString title;
         QString explanation;
