@@ -71,4 +71,14 @@ std::vector<PropertyEntry> ReadRecord(RecordKind kind, std::string_view bytes);
 
 std::string_view RecordKindName(RecordKind kind);
 
+// A property's Integer or Boolean value, or `fallback` when it was never set.
+inline std::int32_t IntegerOr(const PropertyValue* value, std::int32_t fallback) {
+    const auto* number = value != nullptr ? std::get_if<std::int32_t>(value) : nullptr;
+    return number != nullptr ? *number : fallback;
+}
+inline bool BooleanOr(const PropertyValue* value, bool fallback) {
+    const auto* flag = value != nullptr ? std::get_if<bool>(value) : nullptr;
+    return flag != nullptr ? *flag : fallback;
+}
+
 }  // namespace fw

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/base/Text.h"
+#include "platform/print/FontFallback.h"
 
 namespace fw {
 
@@ -29,19 +30,9 @@ QString WithLineFeeds(std::string_view utf8) {
 QFont FontFor(const std::string& family, double points) {
     QFont font = QApplication::font();
     if (family != "System" && !family.empty()) {
-        static const bool substitutions = [] {
-            QFont::insertSubstitutions(
-                QStringLiteral("Arial"),
-                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                 QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
-            QFont::insertSubstitutions(
-                QStringLiteral("Courier"),
-                {QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
-                 QStringLiteral("Cousine"), QStringLiteral("DejaVu Sans Mono")});
-            return true;
-        }();
-        (void)substitutions;
-        font.setFamilies({ToQString(family)});
+        const FontChoice choice = ChooseFont(family);
+        font.setFamilies({choice.family});
+        font.setStyleHint(choice.hint);
     }
     if (points > 0) {
         // Window layouts are measured in pixels at 72 per inch, where a point is a

@@ -28,51 +28,35 @@ QWidget* RectControl::Widget() const {
     return impl_->widget;
 }
 
-namespace {
-
-int IntProperty(const Control& control, const char* name, int fallback = 0) {
-    const PropertyValue* value = control.Property(name);
-    const auto* number = value ? std::get_if<std::int32_t>(value) : nullptr;
-    return number ? *number : fallback;
-}
-
-bool BoolProperty(const Control& control, const char* name, bool fallback) {
-    const PropertyValue* value = control.Property(name);
-    const auto* flag = value ? std::get_if<bool>(value) : nullptr;
-    return flag ? *flag : fallback;
-}
-
-}  // namespace
-
 int RectControl::Left() const {
-    return IntProperty(*this, "Left");
+    return IntegerOr(Property("Left"), 0);
 }
 int RectControl::Top() const {
-    return IntProperty(*this, "Top");
+    return IntegerOr(Property("Top"), 0);
 }
 int RectControl::Width() const {
-    return IntProperty(*this, "Width");
+    return IntegerOr(Property("Width"), 0);
 }
 int RectControl::Height() const {
-    return IntProperty(*this, "Height");
+    return IntegerOr(Property("Height"), 0);
 }
 bool RectControl::Visible() const {
-    return BoolProperty(*this, "Visible", true);
+    return BooleanOr(Property("Visible"), true);
 }
 void RectControl::Visible(bool visible) {
     SetProperty("Visible", visible);
 }
 bool RectControl::Enabled() const {
-    return BoolProperty(*this, "Enabled", true);
+    return BooleanOr(Property("Enabled"), true);
 }
 void RectControl::Enabled(bool enabled) {
     SetProperty("Enabled", enabled);
 }
 int RectControl::TabIndex() const {
-    return IntProperty(*this, "TabIndex");
+    return IntegerOr(Property("TabIndex"), 0);
 }
 bool RectControl::TabStop() const {
-    return BoolProperty(*this, "TabStop", true);
+    return BooleanOr(Property("TabStop"), true);
 }
 
 void RectControl::Refresh(bool immediately) {
@@ -98,9 +82,9 @@ void RectControl::ApplyFont() {
     const PropertyValue* family = Property("TextFont");
     const auto* name = family ? std::get_if<std::string>(family) : nullptr;
     QFont font = FontFor(name ? *name : "System", textSize_);
-    font.setBold(BoolProperty(*this, "Bold", false));
-    font.setItalic(BoolProperty(*this, "Italic", false));
-    font.setUnderline(BoolProperty(*this, "Underline", false));
+    font.setBold(BooleanOr(Property("Bold"), false));
+    font.setItalic(BooleanOr(Property("Italic"), false));
+    font.setUnderline(BooleanOr(Property("Underline"), false));
     widget->setFont(font);
 }
 

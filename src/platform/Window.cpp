@@ -220,32 +220,14 @@ void Window::Left(int left) {
     }
 }
 
-namespace {
-
-int IntOf(const std::map<std::string, PropertyValue>& properties, const char* name, int fallback) {
-    const auto found = properties.find(name);
-    const auto* number =
-        found == properties.end() ? nullptr : std::get_if<std::int32_t>(&found->second);
-    return number ? *number : fallback;
-}
-
-bool BoolOf(const std::map<std::string, PropertyValue>& properties, const char* name,
-            bool fallback) {
-    const auto found = properties.find(name);
-    const auto* flag = found == properties.end() ? nullptr : std::get_if<bool>(&found->second);
-    return flag ? *flag : fallback;
-}
-
-}  // namespace
-
 int Window::Width() const {
-    return IntOf(impl_->properties, "Width", 300);
+    return IntegerOr(Property("Width"), 300);
 }
 int Window::Height() const {
-    return IntOf(impl_->properties, "Height", 300);
+    return IntegerOr(Property("Height"), 300);
 }
 int Window::Frame() const {
-    return IntOf(impl_->properties, "Frame", 0);
+    return IntegerOr(Property("Frame"), 0);
 }
 
 std::string Window::Title() const {
@@ -262,7 +244,7 @@ void Window::MenuBar(std::shared_ptr<fw::MenuBar> bar) {
     if (WindowWidget* widget = impl_->widget) {
         if (impl_->menuBar) {
             QMenuBar* view = CreateMenuBarView(impl_->menuBar, weak_from_this());
-            view->setVisible(BoolOf(impl_->properties, "MenuBarVisible", true));
+            view->setVisible(BooleanOr(Property("MenuBarVisible"), true));
             widget->setMenuBar(view);
         } else if (QMenuBar* old = widget->menuWidget() ? widget->menuBar() : nullptr) {
             old->deleteLater();
@@ -350,7 +332,7 @@ void Window::SetProperty(const std::string& name, const PropertyValue& value) {
         }
     } else if (name == "HasBackColor" || name == "BackColor") {
         const auto found = impl_->properties.find("BackColor");
-        if (BoolOf(impl_->properties, "HasBackColor", false) && found != impl_->properties.end()) {
+        if (BooleanOr(Property("HasBackColor"), false) && found != impl_->properties.end()) {
             const Color color = std::get<Color>(found->second);
             QPalette palette = impl_->content->palette();
             palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
@@ -373,13 +355,13 @@ void Window::ApplyWindowFlags() {
     WindowWidget* widget = impl_->widget;
     Qt::WindowFlags flags = (Frame() == 1 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
                             Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-    if (BoolOf(impl_->properties, "CloseButton", true)) {
+    if (BooleanOr(Property("CloseButton"), true)) {
         flags |= Qt::WindowCloseButtonHint;
     }
-    if (BoolOf(impl_->properties, "MinimizeButton", false)) {
+    if (BooleanOr(Property("MinimizeButton"), false)) {
         flags |= Qt::WindowMinimizeButtonHint;
     }
-    if (BoolOf(impl_->properties, "MaximizeButton", false)) {
+    if (BooleanOr(Property("MaximizeButton"), false)) {
         flags |= Qt::WindowMaximizeButtonHint;
     }
     widget->setWindowFlags(flags);
@@ -389,7 +371,7 @@ void Window::ApplySize() {
     WindowWidget* widget = impl_->widget;
     QWidget* content = impl_->content;
     const QSize size(Width(), Height());
-    if (BoolOf(impl_->properties, "Resizeable", false)) {
+    if (BooleanOr(Property("Resizeable"), false)) {
         // The content has no size hint of its own: fixing it for a moment lets
         // the window take the size that gives the content the record's size;
         // then the content follows the window within its limits.
@@ -397,10 +379,10 @@ void Window::ApplySize() {
         widget->layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
         widget->layout()->activate();
         widget->adjustSize();
-        content->setMinimumSize(IntOf(impl_->properties, "MinWidth", 64),
-                                IntOf(impl_->properties, "MinHeight", 64));
-        content->setMaximumSize(IntOf(impl_->properties, "MaxWidth", 32000),
-                                IntOf(impl_->properties, "MaxHeight", 32000));
+        content->setMinimumSize(IntegerOr(Property("MinWidth"), 64),
+                                IntegerOr(Property("MinHeight"), 64));
+        content->setMaximumSize(IntegerOr(Property("MaxWidth"), 32000),
+                                IntegerOr(Property("MaxHeight"), 32000));
         widget->layout()->activate();
     } else {
         // A window that cannot be resized keeps its content size.

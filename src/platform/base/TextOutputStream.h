@@ -3,8 +3,9 @@
 // Writes a text file that replaces its target in one step. The lines go to a
 // temporary file beside the target; Close() (or destruction) renames it over the
 // target only when every write succeeded, and otherwise removes it. Until then, and
-// after any failure, the target keeps its old content: a crash or a full disk never
-// leaves an empty or half-written file.
+// after any failure, the target keeps its old content: a failed write, a full disk
+// or a crash of the program never leaves an empty or half-written file. (The file
+// is not synced to the disk, so a crash of the whole system may still lose it.)
 
 #include <filesystem>
 #include <fstream>
