@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -125,19 +125,20 @@ TEST(DecodeMessage, WorkedExamples) {
     EXPECT_EQ(refused.message, kDecodeEmptyMessage);
 }
 
-TEST_F(CodecTest, LargeTextsTakeLinearTime) {
+// Speed is measured in bench/codec_bench; here a megabyte must simply come back.
+TEST_F(CodecTest, LargeTextsComeBackWhole) {
     std::string message;
     while (message.size() < (std::size_t{1} << 20)) {
         message += "Meet me at the old mill. Bring \xF0\x9F\x98\x80 and the map_ ";
     }
-    const auto begin = std::chrono::steady_clock::now();
     fw::Random random;
     fw::Array<std::string> letters = Alphabet();
     const EncodeOutcome out = encodeMessage(message, random, letters);
     const DecodeOutcome back = decodeMessage(out.code);
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
-    EXPECT_EQ(back.text.size(), message.size() - 2);  // "_ " at the end is trimmed
-    EXPECT_LT(took.count(), 20.0);                    // a quadratic step would take hours here
+    // Upper-cased, "_" read as a space, and the trailing "_ " trimmed.
+    std::string expected = fw::Uppercase(message.substr(0, message.size() - 2));
+    std::replace(expected.begin(), expected.end(), '_', ' ');
+    EXPECT_EQ(back.text, expected);
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ class OutcomeTest : public UpdateCheckTest, public ::testing::WithParamInterface
 TEST_P(OutcomeTest, EndsAsTheOutcomeSays) {
     const Outcome& row = GetParam();
     if (row.refused) {
-        server.Refuse();
+        ASSERT_TRUE(server.Refuse());
     } else {
         server.Reply(row.status, row.body);
     }

@@ -31,8 +31,15 @@ void UpdateServer::Hold() {
     hold_ = true;
 }
 
-void UpdateServer::Refuse() {
-    server_.close();
+bool UpdateServer::Refuse() {
+    // A port that is bound but never listened on refuses every connection, and unlike
+    // the port of a closed server it cannot be taken meanwhile by a listener of another
+    // test running at the same time: binding it without address sharing keeps it ours.
+    if (!refusing_.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress)) {
+        return false;
+    }
+    fw::HttpClient::SetHostOverride(host_, "127.0.0.1", refusing_.localPort());
+    return true;
 }
 
 std::string UpdateServer::Response(int status, const std::string& body) {

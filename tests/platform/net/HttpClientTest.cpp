@@ -241,12 +241,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, HttpClientReplyTest, ::testing::ValuesIn(kReplyRo
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HttpClientTest, ConnectionRefused) {
-    int port = 0;
-    {
-        QTcpServer closed;
-        ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
-        port = closed.serverPort();
-    }
+    // Bound but never listened on, the port refuses connections; unlike a closed
+    // server's port, no listener of another test running meanwhile can take it.
+    QTcpSocket refusing;
+    ASSERT_TRUE(refusing.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
+    const int port = refusing.localPort();
     HttpClient client;
     Outcome outcome;
     Record(client, outcome);

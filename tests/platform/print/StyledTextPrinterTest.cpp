@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -146,7 +145,8 @@ TEST(StyledTextPrinter, EachBlockUsesTheCurrentDrawingState) {
     EXPECT_TRUE(printer.Eof());
 }
 
-TEST(StyledTextPrinter, StaysLinearOnLargeText) {
+// Speed is measured in bench/print_bench; here large texts must print to the end.
+TEST(StyledTextPrinter, PrintsLargeTextsToTheEnd) {
     std::string words;
     for (int i = 0; words.size() < 4'000'000; ++i) {
         words += "word" + std::to_string(i % 1000) + ((i % 13 == 0) ? "\r\n" : " ");
@@ -156,15 +156,11 @@ TEST(StyledTextPrinter, StaysLinearOnLargeText) {
         RecordingGraphics g;
         g.TextSize(10);
         StyledTextPrinter printer(g, *text, 492);
-        const auto start = std::chrono::steady_clock::now();
         int blocks = 0;
         while (!printer.Eof()) {
             printer.DrawBlock(36, 36, 672);
             ++blocks;
         }
-        const auto seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
-        EXPECT_LT(seconds.count(), 20.0);
         EXPECT_GT(blocks, 100);
     }
 }
