@@ -203,25 +203,25 @@ std::span<const PropertySpec> RecordProperties(RecordKind kind) {
 }
 
 std::string BuildRecord(RecordKind kind, std::initializer_list<RecordEntry> entries) {
-    const auto specs = RecordProperties(kind);
-    if (entries.size() != specs.size()) {
+    const auto known = RecordProperties(kind);
+    if (entries.size() != known.size()) {
         throw RecordError(std::string(RecordKindName(kind)) + " record has " +
                           std::to_string(entries.size()) + " entries instead of " +
-                          std::to_string(specs.size()));
+                          std::to_string(known.size()));
     }
     std::string out;
     std::size_t i = 0;
     for (const RecordEntry& entry : entries) {
-        const PropertySpec& spec = specs[i++];
-        if (entry.name != spec.name) {
-            throw RecordError(Describe(kind, entry.name) + ": expected '" + std::string(spec.name) +
-                              "' at this place");
+        const PropertySpec& property = known[i++];
+        if (entry.name != property.name) {
+            throw RecordError(Describe(kind, entry.name) + ": expected '" +
+                              std::string(property.name) + "' at this place");
         }
-        if (!HasType(entry.value, spec.type)) {
+        if (!HasType(entry.value, property.type)) {
             throw RecordError(Describe(kind, entry.name) + ": value is not a " +
-                              TypeName(spec.type));
+                              TypeName(property.type));
         }
-        out.append(spec.name);
+        out.append(property.name);
         out.push_back(' ');
         if (const auto* text = std::get_if<std::string>(&entry.value)) {
             AppendBigEndian(out, static_cast<std::uint32_t>(text->size()));
@@ -241,7 +241,7 @@ std::string BuildRecord(RecordKind kind, std::initializer_list<RecordEntry> entr
 }
 
 std::vector<PropertyEntry> ReadRecord(RecordKind kind, std::string_view bytes) {
-    const auto specs = RecordProperties(kind);
+    const auto known = RecordProperties(kind);
     std::vector<PropertyEntry> entries;
     std::size_t pos = 0;
     auto take = [&](std::size_t count, std::string_view name) {
@@ -266,19 +266,19 @@ std::vector<PropertyEntry> ReadRecord(RecordKind kind, std::string_view bytes) {
                               ": the record ends before the property's value");
         }
         const std::string_view name = bytes.substr(pos, blank - pos);
-        const PropertySpec* spec = nullptr;
-        for (const PropertySpec& candidate : specs) {
+        const PropertySpec* property = nullptr;
+        for (const PropertySpec& candidate : known) {
             if (candidate.name == name) {
-                spec = &candidate;
+                property = &candidate;
                 break;
             }
         }
-        if (spec == nullptr) {
+        if (property == nullptr) {
             throw RecordError(Describe(kind, name) + ": unknown property");
         }
         pos = blank + 1;
         PropertyEntry entry{std::string(name), {}};
-        switch (spec->type) {
+        switch (property->type) {
             case T::String: {
                 const std::uint32_t length = bigEndian(take(4, name));
                 entry.value = std::string(take(length, name));
