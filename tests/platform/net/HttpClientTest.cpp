@@ -55,15 +55,17 @@ void Spin(int ms) {
 // per turn of the event loop and then holds the connection open.
 enum class Ending { Hold, Close, Reset, Trickle };
 
-// A server on 127.0.0.1 that records each request (up to its empty line) and then
-// answers with the same reply and ending on every connection.
+// A server on 127.0.0.1, where connections to `host` are sent, that records each
+// request (up to its empty line) and answers every one with the same reply and ending.
 class ScriptedServer {
 public:
-    ScriptedServer(std::string reply, Ending ending) : reply_(std::move(reply)), ending_(ending) {
+    ScriptedServer(std::string reply, Ending ending, const std::string& host = kUpdateHost)
+        : reply_(std::move(reply)), ending_(ending) {
         server_.listen(QHostAddress::LocalHost);
         QObject::connect(&server_, &QTcpServer::newConnection, [this] { Accept(); });
+        HttpClient::SetHostOverride(host, "127.0.0.1", server_.serverPort());
     }
-    [[nodiscard]] int Port() const { return server_.serverPort(); }
+    ~ScriptedServer() { HttpClient::ClearHostOverrides(); }
 
     std::vector<std::string> requests;
     int connectionsEnded = 0;
@@ -77,9 +79,8 @@ private:
             });
             auto received = std::make_shared<std::string>();
             QObject::connect(connection, &QTcpSocket::readyRead, connection, [=, this] {
-                const bool whole = received->find("\r\n\r\n") != std::string::npos;
                 *received += connection->readAll().toStdString();
-                if (!whole && received->find("\r\n\r\n") != std::string::npos) {
+                if (received->ends_with("\r\n\r\n")) {
                     requests.push_back(*received);
                     Answer(connection, 0);
                 }
@@ -124,16 +125,28 @@ struct Outcome {
     std::string server;
 };
 
-void Record(HttpClient& client, Outcome& outcome) {
-    client.onPage = [&outcome](const std::string& url, int status, const InternetHeaders& headers,
-                               const std::string& body) {
-        ++outcome.calls;
-        outcome = {outcome.calls, 0, status, url, body, headers.Value("server")};
+// Requests `url` and runs until the outcome and, given a server, until the server's
+// side of the connection has ended too, so that a second outcome would be seen.
+Outcome Fetch(const std::string& url, const ScriptedServer* server = nullptr,
+              std::chrono::milliseconds connectTimeout = HttpClient::kConnectTimeout) {
+    Outcome outcome;
+    HttpClient client;
+    client.SetConnectTimeout(connectTimeout);
+    client.onPage = [&](const std::string& address, int status, const InternetHeaders& headers,
+                        const std::string& body) {
+        outcome = {outcome.calls + 1, 0, status, address, body, headers.Value("server")};
     };
-    client.onError = [&outcome](int code) {
+    client.onError = [&](int code) {
         ++outcome.calls;
         outcome.error = code;
     };
+    client.Get(url);
+    EXPECT_EQ(outcome.calls, 0) << "an outcome from inside Get()";
+    EXPECT_TRUE(RunUntil([&] { return outcome.calls > 0; }));
+    EXPECT_TRUE(RunUntil([&] { return server == nullptr || server->connectionsEnded > 0; }));
+    Spin(20);
+    EXPECT_EQ(outcome.calls, 1);
+    return outcome;
 }
 
 class HttpClientTest : public ::testing::Test {
@@ -144,7 +157,6 @@ protected:
         static char* argv[] = {name, nullptr};
         static QCoreApplication app(argc, argv);
     }
-    void TearDown() override { HttpClient::ClearHostOverrides(); }
 };
 
 TEST_F(HttpClientTest, SendsTheRequestByteForByte) {
@@ -159,22 +171,17 @@ TEST_F(HttpClientTest, SendsTheRequestByteForByte) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.url);
-        ScriptedServer server("HTTP/1.0 200 OK\r\nServer: t\r\n\r\nok", Ending::Close);
-        HttpClient::SetHostOverride(row.host, "127.0.0.1", server.Port());
-        HttpClient client;
-        Outcome outcome;
-        Record(client, outcome);
-        client.Get(row.url);
-        ASSERT_TRUE(RunUntil([&] { return outcome.calls > 0; }));
+        ScriptedServer server("HTTP/1.0 200 OK\r\nServer: t\r\n\r\nok", Ending::Close, row.host);
+        const Outcome outcome = Fetch(row.url, &server);
         ASSERT_EQ(server.requests.size(), 1U);
         EXPECT_EQ(server.requests[0], row.request);
         EXPECT_EQ(outcome.url, row.url);
-        EXPECT_EQ(outcome.status, 200);
         EXPECT_EQ(outcome.server, "t");
-        EXPECT_EQ(outcome.body, "ok");
     }
 }
 
+// How the client meets each way a reply can arrive and end; the many malformed reply
+// forms themselves are the parser's test.
 struct ReplyRow {
     const char* name;
     std::string reply;
@@ -190,16 +197,7 @@ class HttpClientReplyTest : public HttpClientTest,
 TEST_P(HttpClientReplyTest, DeliversExactlyOneOutcome) {
     const ReplyRow& row = GetParam();
     ScriptedServer server(row.reply, row.ending);
-    HttpClient::SetHostOverride(kUpdateHost, "127.0.0.1", server.Port());
-    HttpClient client;
-    Outcome outcome;
-    Record(client, outcome);
-    client.Get(kUpdateUrl);
-    ASSERT_TRUE(RunUntil([&] { return outcome.calls > 0; }));
-    // Whatever else the connection brings must not produce a second outcome.
-    ASSERT_TRUE(RunUntil([&] { return server.connectionsEnded > 0; }));
-    Spin(20);
-    EXPECT_EQ(outcome.calls, 1);
+    const Outcome outcome = Fetch(kUpdateUrl, &server);
     EXPECT_EQ(outcome.error, row.error);
     if (row.error == 0) {
         EXPECT_EQ(outcome.status, row.status);
@@ -211,29 +209,20 @@ const std::string kOk = "HTTP/1.0 200 OK\r\n";
 const std::string kLength = "Content-Length: ";
 const std::string kMegabyte(HttpResponseParser::kMaxBodyBytes, 'b');
 constexpr int kIncomplete = static_cast<int>(E::ReplyIncomplete);
-constexpr int kMalformed = static_cast<int>(E::ReplyMalformed);
 constexpr int kTooLarge = static_cast<int>(E::ReplyTooLarge);
 
 // clang-format off
 using enum Ending;
 const ReplyRow kReplyRows[] = {
     {"LengthReachedWhileOpen", kOk + kLength + "5\r\n\r\nhello", Hold, 0, 200, "hello"},
-    {"ExtraBytesInTheSameRead", kOk + kLength + "3\r\n\r\nabcdef", Close, 0, 200, "abc"},
-    {"OneByteAtATime", kOk + kLength + "7\r\n\r\n<a>1</a>", Trickle, 0, 200, "<a>1</a"},
+    {"OneByteAtATimeThenMore", kOk + kLength + "7\r\n\r\n<a>1</a>", Trickle, 0, 200, "<a>1</a"},
     {"ErrorStatusUntilClose", "HTTP/1.0 404 Not Found\r\n\r\nmissing", Close, 0, 404, "missing"},
-    {"BareLineFeeds", "HTTP/1.1 302 Found\nLocation: /\n\nmoved", Close, 0, 302, "moved"},
-    {"NoStatusLine", "\r\nbody", Close, 0, 0, "body"},
     {"InvalidUtf8Replaced", kOk + "\r\ncaf\xE9", Close, 0, 200, "caf\xEF\xBF\xBD"},
     {"BodyAtBound", kOk + "\r\n" + kMegabyte, Close, 0, 200, kMegabyte},
-    {"ClosedWithoutReply", "", Close, kIncomplete, 0, ""},
+    {"BodyOverBound", kOk + "\r\n" + kMegabyte + "b", Close, kTooLarge, 0, ""},
     {"ClosedShortOfLength", kOk + kLength + "100\r\n\r\nabc", Close, kIncomplete, 0, ""},
     {"ResetShortOfLength", kOk + kLength + "100\r\n\r\nabc", Reset, kIncomplete, 0, ""},
-    {"ChunkedSentAnyway", kOk + "Transfer-Encoding: chunked\r\n\r\n2\r\nok\r\n", Hold, kMalformed,
-     0, ""},
-    {"NegativeLength", kOk + kLength + "-4\r\n\r\nbody", Hold, kMalformed, 0, ""},
     {"HeaderBlockNeverEnds", kOk + std::string(70000, 'h'), Hold, kTooLarge, 0, ""},
-    {"BodyOverBound", kOk + "\r\n" + kMegabyte + "b", Close, kTooLarge, 0, ""},
-    {"LengthOverBound", kOk + kLength + "2000000\r\n\r\n", Hold, kTooLarge, 0, ""},
 };
 // clang-format on
 
@@ -246,24 +235,12 @@ TEST_F(HttpClientTest, ConnectionRefused) {
     QTcpSocket refusing;
     ASSERT_TRUE(refusing.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
     const int port = refusing.localPort();
-    HttpClient client;
-    Outcome outcome;
-    Record(client, outcome);
-    client.Get("http://127.0.0.1:" + std::to_string(port) + "/");
-    ASSERT_TRUE(RunUntil([&] { return outcome.calls > 0; }));
-    Spin(20);
-    EXPECT_EQ(outcome.calls, 1);
-    EXPECT_EQ(outcome.error, static_cast<int>(E::ConnectionRefused));
+    EXPECT_EQ(Fetch("http://127.0.0.1:" + std::to_string(port) + "/").error,
+              static_cast<int>(E::ConnectionRefused));
 }
 
-TEST_F(HttpClientTest, InvalidAddressIsReportedLaterNotInsideGet) {
-    HttpClient client;
-    Outcome outcome;
-    Record(client, outcome);
-    client.Get("http://host/a b");
-    EXPECT_EQ(outcome.calls, 0);
-    ASSERT_TRUE(RunUntil([&] { return outcome.calls > 0; }));
-    EXPECT_EQ(outcome.error, static_cast<int>(E::InvalidAddress));
+TEST_F(HttpClientTest, InvalidAddressIsReportedLater) {
+    EXPECT_EQ(Fetch("http://host/a b").error, static_cast<int>(E::InvalidAddress));
 }
 
 #ifdef __linux__
@@ -281,14 +258,9 @@ TEST_F(HttpClientTest, ConnectionAttemptTimesOut) {
     ASSERT_EQ(getsockname(listener, raw, &length), 0);
     const int filler = socket(AF_INET, SOCK_STREAM, 0);
     ASSERT_EQ(connect(filler, raw, length), 0);
-
-    HttpClient client;
-    client.SetConnectTimeout(std::chrono::milliseconds(300));
-    Outcome outcome;
-    Record(client, outcome);
-    client.Get("http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/");
-    EXPECT_TRUE(RunUntil([&] { return outcome.calls > 0; }));
-    EXPECT_EQ(outcome.error, static_cast<int>(E::ConnectTimeout));
+    const std::string url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/";
+    EXPECT_EQ(Fetch(url, nullptr, std::chrono::milliseconds(300)).error,
+              static_cast<int>(E::ConnectTimeout));
     close(filler);
     close(listener);
 }
@@ -300,14 +272,14 @@ TEST_F(HttpClientTest, NoOutcomeAfterAbandonOrDestruction) {
     for (bool destroy : {false, true}) {
         SCOPED_TRACE(destroy ? "destroyed" : "abandoned");
         ScriptedServer server("", Ending::Hold);
-        HttpClient::SetHostOverride(kUpdateHost, "127.0.0.1", server.Port());
         auto client = std::make_unique<HttpClient>();
-        Outcome outcome;
-        Record(*client, outcome);
+        int calls = 0;
+        client->onPage = [&](auto&&...) { ++calls; };
+        client->onError = [&](int) { ++calls; };
         client->Get(kUpdateUrl);
         ASSERT_TRUE(RunUntil([&] { return !server.requests.empty(); }));
         Spin(50);
-        EXPECT_EQ(outcome.calls, 0);
+        EXPECT_EQ(calls, 0);
         if (destroy) {
             client.reset();
         } else {
@@ -315,7 +287,7 @@ TEST_F(HttpClientTest, NoOutcomeAfterAbandonOrDestruction) {
         }
         ASSERT_TRUE(RunUntil([&] { return server.connectionsEnded > 0; }));
         Spin(50);
-        EXPECT_EQ(outcome.calls, 0);
+        EXPECT_EQ(calls, 0);
     }
 }
 
@@ -324,7 +296,6 @@ TEST_F(HttpClientTest, NoOutcomeAfterAbandonOrDestruction) {
 // client.
 TEST_F(HttpClientTest, HandlerMayNestEventLoopsRestartOrDestroy) {
     ScriptedServer server(kOk + "Content-Length: 2\r\n\r\nok and more", Ending::Close);
-    HttpClient::SetHostOverride(kUpdateHost, "127.0.0.1", server.Port());
     auto client = std::make_unique<HttpClient>();
     int pages = 0;
     int errors = 0;

@@ -14,51 +14,39 @@ namespace {
 // (ascent 8), so a width of 30 holds five characters and a height of 36 three lines.
 constexpr double kLine = 12;
 
-struct Drawn {
-    std::string text;
-    std::string position;  // "x y"
-};
+using Texts = std::vector<std::string>;
 
-// The DrawString calls recorded since entry `from`.
-std::vector<Drawn> DrawnSince(const RecordingGraphics& g, std::size_t from = 0) {
-    std::vector<Drawn> out;
+// The DrawString calls recorded from entry `from` on, each as `"text" x y`.
+Texts DrawnSince(const RecordingGraphics& g, std::size_t from = 0) {
+    Texts out;
     for (std::size_t i = from; i < g.Entries().size(); ++i) {
         const std::string& e = g.Entries()[i];
-        const std::string prefix = "DrawString \"";
-        if (e.rfind(prefix, 0) != 0) {
-            continue;
+        if (e.starts_with("DrawString ")) {
+            out.push_back(e.substr(11, e.rfind(" 0 false") - 11));
         }
-        const std::size_t close = e.rfind("\" ");
-        const std::string rest = e.substr(close + 2);
-        out.push_back({e.substr(prefix.size(), close - prefix.size()),
-                       rest.substr(0, rest.rfind(" 0 false"))});
     }
     return out;
 }
 
-std::vector<std::string> TextsOf(const std::vector<Drawn>& drawn) {
-    std::vector<std::string> out;
-    for (const Drawn& d : drawn) {
-        out.push_back(d.text);
-    }
-    return out;
-}
-
-std::vector<std::string> AllLines(const std::string& text, int width) {
+Texts AllLines(const std::string& text, int width) {
     RecordingGraphics g;
     g.TextSize(10);
     StyledTextPrinter printer(g, text, width);
     while (!printer.Eof()) {
         printer.DrawBlock(0, 0, 1e9);
     }
-    return TextsOf(DrawnSince(g));
+    Texts lines;
+    for (const std::string& drawn : DrawnSince(g)) {
+        lines.push_back(drawn.substr(1, drawn.rfind('"') - 1));
+    }
+    return lines;
 }
 
 struct WrapCase {
     const char* name;
     std::string text;
     int width;
-    std::vector<std::string> lines;
+    Texts lines;
 };
 
 class StyledTextPrinterWrap : public ::testing::TestWithParam<WrapCase> {};
@@ -70,11 +58,9 @@ TEST_P(StyledTextPrinterWrap, LaysOutLines) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, StyledTextPrinterWrap,
     ::testing::Values(
-        WrapCase{"FitsOnOneLine", "hello world", 100, {"hello world"}},
         WrapCase{"WordEndingExactlyAtWidthStays", "aa bb cc", 30, {"aa bb", "cc"}},
         WrapCase{"BlanksAtBreakAreDropped", "aaa   bbb  ", 30, {"aaa", "bbb"}},
         WrapCase{"LeadingAndInnerBlanksKept", "  a.  x", 100, {"  a.  x"}},
-        WrapCase{"OverlongWordBroken", "abcdefghijkl", 30, {"abcde", "fghij", "kl"}},
         WrapCase{"OverlongWordStartsOwnLine", "ab abcdefgh", 30, {"ab", "abcde", "fgh"}},
         WrapCase{"RestOfBrokenWordContinuesLine", "abcdefg hi jk", 30, {"abcde", "fg hi", "jk"}},
         WrapCase{"CrLfAndCrlfEndLines", "a\rb\nc\r\nd", 30, {"a", "b", "c", "d"}},
@@ -100,32 +86,34 @@ TEST(StyledTextPrinter, EmptyTextIsAtEndAndDrawsNothing) {
     EXPECT_TRUE(g.Entries().empty());
 }
 
-TEST(StyledTextPrinter, BlocksTakeWholeLinesAndEndWithoutEmptyBlock) {
+// Baselines are at the block's top plus the ascent, one line height apart.
+TEST(StyledTextPrinter, BlocksTakeWholeLinesAtLeastOneAndEndWithTheText) {
     RecordingGraphics g;
     g.TextSize(10);
-    StyledTextPrinter printer(g, "1\n2\n3\n4\n5\n6", 30);
-
-    printer.DrawBlock(36, 100, 3 * kLine + 11);  // room for 3.9 lines
-    EXPECT_FALSE(printer.Eof());
-    const auto first = DrawnSince(g);
-    ASSERT_EQ(first.size(), 3U);
-    EXPECT_EQ(first[0].position, "36 108");  // baseline = top + ascent
-    EXPECT_EQ(first[1].position, "36 120");
-    EXPECT_EQ(first[2].position, "36 132");
-
-    const std::size_t mark = g.Entries().size();
-    printer.DrawBlock(36, 100, 3 * kLine);  // exactly three lines
-    EXPECT_TRUE(printer.Eof());
-    EXPECT_EQ(TextsOf(DrawnSince(g, mark)), (std::vector<std::string>{"4", "5", "6"}));
-}
-
-TEST(StyledTextPrinter, BlockLowerThanOneLineStillDrawsOne) {
-    RecordingGraphics g;
-    g.TextSize(10);
-    StyledTextPrinter printer(g, "a\nb", 30);
-    printer.DrawBlock(0, 0, 1);
-    EXPECT_EQ(TextsOf(DrawnSince(g)), std::vector<std::string>{"a"});
-    EXPECT_FALSE(printer.Eof());
+    StyledTextPrinter printer(g, "1\n2\n3\n4\n5\n6\n7", 30);
+    const struct {
+        const char* name;
+        double height;
+        Texts drawn;
+        bool eof;
+    } rows[] = {
+        {"room for 3.9 lines",
+         3 * kLine + 11,
+         {R"("1" 36 108)", R"("2" 36 120)", R"("3" 36 132)"},
+         false},
+        {"lower than one line", 1, {R"("4" 36 108)"}, false},
+        {"exactly three lines",
+         3 * kLine,
+         {R"("5" 36 108)", R"("6" 36 120)", R"("7" 36 132)"},
+         true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::size_t mark = g.Entries().size();
+        printer.DrawBlock(36, 100, row.height);
+        EXPECT_EQ(DrawnSince(g, mark), row.drawn);
+        EXPECT_EQ(printer.Eof(), row.eof);
+    }
 }
 
 TEST(StyledTextPrinter, EachBlockUsesTheCurrentDrawingState) {
@@ -134,14 +122,8 @@ TEST(StyledTextPrinter, EachBlockUsesTheCurrentDrawingState) {
     StyledTextPrinter printer(g, "aaaa bbbb cccc dddd", 60);
     printer.DrawBlock(0, 0, kLine);
     g.TextSize(20);  // 12 per character, 24 per line, ascent 16
-    const std::size_t mark = g.Entries().size();
     printer.DrawBlock(0, 0, 48);
-    const auto second = DrawnSince(g, mark);
-    EXPECT_EQ(TextsOf(DrawnSince(g, 0)).front(), "aaaa bbbb");
-    ASSERT_EQ(second.size(), 2U);
-    EXPECT_EQ(second[0].text, "cccc");
-    EXPECT_EQ(second[0].position, "0 16");
-    EXPECT_EQ(second[1].position, "0 40");
+    EXPECT_EQ(DrawnSince(g), (Texts{R"("aaaa bbbb" 0 8)", R"("cccc" 0 16)", R"("dddd" 0 40)"}));
     EXPECT_TRUE(printer.Eof());
 }
 
@@ -151,15 +133,13 @@ TEST(StyledTextPrinter, PrintsLargeTextsToTheEnd) {
     for (int i = 0; words.size() < 4'000'000; ++i) {
         words += "word" + std::to_string(i % 1000) + ((i % 13 == 0) ? "\r\n" : " ");
     }
-    const std::string oneWord(4'000'000, 'z');
-    for (const std::string* text : std::vector<const std::string*>{&words, &oneWord}) {
+    for (const std::string& text : {words, std::string(4'000'000, 'z')}) {
         RecordingGraphics g;
         g.TextSize(10);
-        StyledTextPrinter printer(g, *text, 492);
+        StyledTextPrinter printer(g, text, 492);
         int blocks = 0;
-        while (!printer.Eof()) {
+        for (; !printer.Eof(); ++blocks) {
             printer.DrawBlock(36, 36, 672);
-            ++blocks;
         }
         EXPECT_GT(blocks, 100);
     }
