@@ -4,7 +4,7 @@
 #include "platform/Runtime.h"
 
 int main(int argc, char** argv) {
-    fw::RuntimeInit(argc, argv);
+    fw::RuntimeInit(argc, argv, "Tessarook");
     initialize();
     Main();
     fw::RuntimeRun();

@@ -64,9 +64,13 @@ void HandleUnhandled(const std::exception& error) noexcept {
 
 }  // namespace
 
-void RuntimeInit(int& argc, char** argv) {
+void RuntimeInit(int& argc, char** argv, const std::string& name) {
     if (QApplication::instance() == nullptr) {
         State().app = new QApplication(argc, argv);
+    }
+    if (!name.empty()) {
+        // Only the name: a display name would be added to every window's title.
+        QApplication::setApplicationName(QString::fromStdString(name));
     }
     QApplication::setQuitOnLastWindowClosed(false);
 }

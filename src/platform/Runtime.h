@@ -7,11 +7,13 @@
 
 #include <exception>
 #include <functional>
+#include <string>
 
 namespace fw {
 
-// Starts the framework (the Qt application object). Call once, first.
-void RuntimeInit(int& argc, char** argv);
+// Starts the framework (the Qt application object). Call once, first. The name
+// is the application's, shown as the title of its message boxes.
+void RuntimeInit(int& argc, char** argv, const std::string& name = {});
 // Calls the late start-up callback, then queues the application's Open event
 // for the start of the event loop.
 void RunFrameworkInitialization(const std::function<void()>& lateStartup);

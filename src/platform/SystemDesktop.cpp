@@ -34,7 +34,7 @@ void SystemDesktop::MsgBox(const std::string& text) {
     // No parent: the box must outlive any window that closes while it is open.
     QMessageBox box;
     box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setWindowTitle(QApplication::applicationName());
     box.setTextFormat(Qt::PlainText);
     box.setText(WithLineFeeds(text));
     box.setStandardButtons(QMessageBox::Ok);
