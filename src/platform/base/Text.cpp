@@ -6,6 +6,8 @@
 #include <locale>
 #include <sstream>
 
+#include <unicode/uchar.h>
+
 namespace fw {
 
 namespace {
@@ -63,6 +65,15 @@ std::size_t ByteOffset(std::string_view s, std::int64_t index) {
         --index;
     }
     return i;
+}
+
+// Unicode's simple case folding, the form in which texts that differ only in
+// letter case are equal.
+char32_t FoldChar(char32_t c) {
+    if (c < 0x80) {
+        return (c >= U'A' && c <= U'Z') ? c + 32 : c;
+    }
+    return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT));
 }
 
 template <typename Map>
@@ -189,86 +200,21 @@ int InStr(int start, std::string_view source, std::string_view find) {
     return Len(source.substr(0, at)) + 1;
 }
 
+// Unicode's simple (one-to-one) case mappings from ICU: every character stays one
+// character, so counts made before a conversion hold after it. ICU's character
+// functions use the root mappings, whatever the process locale.
 char32_t UppercaseChar(char32_t c) {
-    if (c >= U'a' && c <= U'z') {
-        return c - 32;
-    }
     if (c < 0x80) {
-        return c;
+        return (c >= U'a' && c <= U'z') ? c - 32 : c;
     }
-    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) {
-        return c - 32;
-    }
-    if (c == 0xFF) {
-        return 0x178;
-    }
-    if (c == 0xB5) {
-        return 0x39C;
-    }
-    if (c == 0x131) {
-        return U'I';  // dotless i
-    }
-    if (c == 0x130) {
-        return c;  // capital I with dot above
-    }
-    // Latin Extended-A: upper case at even, lower case at odd code points, with
-    // the stretch 0x139-0x148 and 0x179-0x17E the other way round.
-    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
-        return (c & 1) ? c - 1 : c;
-    }
-    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
-        return (c & 1) ? c : c - 1;
-    }
-    if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) {
-        return c - 32;  // Greek
-    }
-    if (c == 0x3C2) {
-        return 0x3A3;  // final sigma
-    }
-    if (c >= 0x430 && c <= 0x44F) {
-        return c - 32;  // Cyrillic
-    }
-    if (c >= 0x450 && c <= 0x45F) {
-        return c - 80;
-    }
-    return c;
+    return static_cast<char32_t>(u_toupper(static_cast<UChar32>(c)));
 }
 
 char32_t LowercaseChar(char32_t c) {
-    if (c >= U'A' && c <= U'Z') {
-        return c + 32;
-    }
     if (c < 0x80) {
-        return c;
+        return (c >= U'A' && c <= U'Z') ? c + 32 : c;
     }
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) {
-        return c + 32;
-    }
-    if (c == 0x178) {
-        return 0xFF;
-    }
-    if (c == 0x130) {
-        return U'i';  // capital I with dot above
-    }
-    if (c == 0x131) {
-        return c;  // dotless i
-    }
-    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
-        return (c & 1) ? c : c + 1;
-    }
-    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
-        return (c & 1) ? c + 1 : c;
-    }
-    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) {
-        return c + 32;
-    }
-    if (c >= 0x410 && c <= 0x42F) {
-        return c + 32;
-    }
-    if (c >= 0x400 && c <= 0x40F) {
-        return c + 80;
-    }
-    return c;
+    return static_cast<char32_t>(u_tolower(static_cast<UChar32>(c)));
 }
 
 std::string Uppercase(std::string_view text) {
@@ -283,7 +229,7 @@ bool StrEqual(std::string_view a, std::string_view b) {
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < a.size() && j < b.size()) {
-        if (LowercaseChar(DecodeOne(a, i)) != LowercaseChar(DecodeOne(b, j))) {
+        if (FoldChar(DecodeOne(a, i)) != FoldChar(DecodeOne(b, j))) {
             return false;
         }
     }
@@ -314,9 +260,13 @@ std::string Str(std::int64_t value) {
 }
 
 double Val(std::string_view text) {
+    // Every kind of white space before the number is skipped: blanks, tabs, line
+    // ends, form feed, vertical tab, and Unicode's spaces such as the no-break space.
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
+    for (std::size_t next = 0; i < text.size(); i = next) {
+        if (!u_isUWhiteSpace(static_cast<UChar32>(DecodeOne(text, next)))) {
+            break;
+        }
     }
     const std::size_t begin = i;
     auto digits = [&] {

@@ -28,14 +28,16 @@ std::string Mid(std::string_view text, int start, int length);
 int InStr(std::string_view source, std::string_view find);
 int InStr(int start, std::string_view source, std::string_view find);
 
-// Letter case conversion for the Latin, Greek and Cyrillic alphabets; characters
-// without a case mapping stay as they are.
+// Letter case conversion by Unicode's simple mappings: each character becomes
+// exactly one character (ß stays ß); characters without a mapping stay as they
+// are. Independent of the process locale.
 std::string Uppercase(std::string_view text);
 std::string Lowercase(std::string_view text);
 char32_t UppercaseChar(char32_t c);
 char32_t LowercaseChar(char32_t c);
 
-// String equality that ignores letter case, as the framework's `=` does.
+// String equality that ignores letter case, as the framework's `=` does (Unicode's
+// simple case folding).
 bool StrEqual(std::string_view a, std::string_view b);
 
 // The n-th field (from 1) of `source` cut at `separator`; "" when there is none.
@@ -44,7 +46,8 @@ std::string NthField(std::string_view source, std::string_view separator, int n)
 // Plain decimal, with a minus sign for negative numbers.
 std::string Str(std::int64_t value);
 
-// The leading number of the text as a Double (blanks before it are skipped):
+// The leading number of the text as a Double (white space before it, line ends
+// included, is skipped):
 // optional sign, digits, optional fraction and exponent. 0 when there is none.
 double Val(std::string_view text);
 
