@@ -1,18 +1,14 @@
 // Feeds arbitrary bytes to the decoder, and to the encoder followed by the
 // decoder; aborts when a decoded code differs from the message it was made from.
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <memory>
-#include <numeric>
 #include <random>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "codec/MessageCodec.h"
 #include "platform/base/Shuffle.h"
@@ -63,13 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Fail("decoding gave a wrong outcome", text, decoded.text);
     }
 
-    auto engine = std::make_shared<std::mt19937>(static_cast<unsigned>(seed));
-    fw::SetShuffleSource([engine](std::size_t n) {
-        std::vector<std::size_t> order(n);
-        std::iota(order.begin(), order.end(), std::size_t{0});
-        std::shuffle(order.begin(), order.end(), *engine);
-        return order;
-    });
+    fw::SeedShuffleEngine(seed);
     InputRandom random(seed);
     fw::Array<std::string> letters(25);
     for (int i = 0; i <= 25; ++i) {

@@ -29,19 +29,34 @@ int Draw(fw::Random& random) {
     return value;
 }
 
+// Bytes of the UTF-8 sequence that begins with `lead`; the texts here are valid.
+std::size_t SequenceLength(char lead) {
+    const auto byte = static_cast<unsigned char>(lead);
+    return byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+}
+
+// The byte offset `count` characters after `from`, or the end of the text.
+std::size_t Advance(std::string_view text, std::size_t from, std::size_t count) {
+    for (; count > 0 && from < text.size(); --count) {
+        from += SequenceLength(text[from]);
+    }
+    return std::min(from, text.size());
+}
+
 // A block must consist of its digit and exactly `count` characters, or the decoder
 // would take message characters with it.
-char32_t LetterAt(const fw::Array<std::string>& letters, int index) {
+void AppendLetter(std::string& out, const fw::Array<std::string>& letters, int index) {
     const std::string& entry = letters(index);
     if (entry.size() == 1 && static_cast<unsigned char>(entry[0]) < 0x80) {
-        return static_cast<char32_t>(entry[0]);
+        out.push_back(entry[0]);
+        return;
     }
     const std::u32string letter = fw::ToUtf32(entry);
     if (letter.size() != 1) {
         throw fw::RuntimeException("The letter table entry " + fw::Str(index) +
                                    " is not one character.");
     }
-    return letter.front();
+    fw::AppendUtf8(out, letter.front());
 }
 
 // The extended message with decoy blocks inserted. Each pass moves the insertion
@@ -49,17 +64,18 @@ char32_t LetterAt(const fw::Array<std::string>& letters, int index) {
 // past the previous block (later passes); the passes end at the first block that
 // would have no message character after it. The two draws of every pass, the last
 // one included, are made before that test.
-std::u32string InsertBlocks(const std::u32string& message, fw::Random& random,
-                            fw::Array<std::string>& letters) {
-    std::u32string out;
+std::string InsertBlocks(std::string_view message, fw::Random& random,
+                         fw::Array<std::string>& letters) {
+    std::string out;
     // On average a block of six characters follows every four message characters.
     out.reserve(message.size() / 2 * 5 + 32);
-    std::size_t taken = 0;  // characters of `message` already in `out`
+    std::size_t taken = 0;  // bytes of `message` already in `out`
     bool first = true;
     for (;;) {
         const int gap = Draw(random);
         const int count = Draw(random);
-        const std::size_t at = taken + static_cast<std::size_t>(first ? gap : gap - 1);
+        const std::size_t at =
+            Advance(message, taken, static_cast<std::size_t>(first ? gap : gap - 1));
         if (at >= message.size()) {
             break;
         }
@@ -67,31 +83,59 @@ std::u32string InsertBlocks(const std::u32string& message, fw::Random& random,
         taken = at;
         first = false;
         letters.Shuffle();
-        out.push_back(static_cast<char32_t>(U'0' + count));
+        out.push_back(static_cast<char>('0' + count));
         for (int i = 0; i < count; ++i) {
-            out.push_back(LetterAt(letters, i));
+            AppendLetter(out, letters, i);
         }
     }
     out.append(message, taken);
     return out;
 }
 
+// `text` with its characters in reverse order, and the same in groups of
+// `kGroupLength` characters, each group (the last, shorter one too) followed by
+// a space.
+void ReverseAndGroup(std::string_view text, std::string& reversed, std::string& grouped) {
+    reversed.resize(text.size());
+    grouped.resize(text.size() + text.size() / kGroupLength + 1);
+    char* r = reversed.data();
+    char* g = grouped.data();
+    std::size_t inGroup = 0;
+    std::size_t end = text.size();
+    while (end > 0) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && (static_cast<unsigned char>(text[begin]) & 0xC0) == 0x80) {
+            --begin;
+        }
+        for (std::size_t i = begin; i < end; ++i) {
+            *r++ = text[i];
+            *g++ = text[i];
+        }
+        if (++inGroup == kGroupLength) {
+            *g++ = ' ';
+            inGroup = 0;
+        }
+        end = begin;
+    }
+    if (inGroup > 0) {
+        *g++ = ' ';
+    }
+    grouped.resize(static_cast<std::size_t>(g - grouped.data()));
+}
+
 std::size_t Utf8Length(char32_t c) {
     return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
 }
 
-// UTF-8 of `text`; with `groupLength` > 0, one space follows every group of that
-// many characters and the last, shorter group. Sized in advance: the texts here
-// run to many megabytes. Every character came through fw::ToUtf32, so each is a
-// valid code point.
-std::string Utf8(const std::u32string& text, std::size_t groupLength = 0) {
-    std::size_t bytes = groupLength > 0 ? (text.size() + groupLength - 1) / groupLength : 0;
+// UTF-8 of `text`, sized in advance: the texts here run to many megabytes. Every
+// character came through fw::ToUtf32, so each is a valid code point.
+std::string Utf8(const std::u32string& text) {
+    std::size_t bytes = 0;
     for (char32_t c : text) {
         bytes += Utf8Length(c);
     }
     std::string out(bytes, '\0');
     char* p = out.data();
-    std::size_t inGroup = 0;
     for (char32_t c : text) {
         if (c < 0x80) {
             *p++ = static_cast<char>(c);
@@ -108,13 +152,6 @@ std::string Utf8(const std::u32string& text, std::size_t groupLength = 0) {
             *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
             *p++ = static_cast<char>(0x80 | (c & 0x3F));
         }
-        if (groupLength > 0 && ++inGroup == groupLength) {
-            *p++ = ' ';
-            inGroup = 0;
-        }
-    }
-    if (inGroup > 0) {
-        *p++ = ' ';
     }
     return out;
 }
@@ -143,42 +180,39 @@ void RemoveBlocks(std::u32string& text, int digit) {
 
 }  // namespace
 
+// The encoder works on UTF-8 throughout: ASCII bytes never occur inside a longer
+// sequence, so the digit test and the replacements of stage 2 can look at bytes.
 EncodeOutcome encodeMessage(std::string_view message, fw::Random& random,
                             fw::Array<std::string>& letters) {
     EncodeOutcome outcome;
-    std::u32string s = fw::ToUtf32(message);
-    if (s.empty() || s == U" ") {
+    if (message.empty() || message == " ") {
         outcome.kind = EncodeOutcome::Kind::RefusedEmpty;
         outcome.message = kEncodeEmptyMessage;
         return outcome;
     }
-    if (std::any_of(s.begin(), s.end(), IsBlockDigit)) {
+    if (std::any_of(message.begin(), message.end(),
+                    [](char c) { return IsBlockDigit(static_cast<unsigned char>(c)); })) {
         outcome.kind = EncodeOutcome::Kind::RefusedDigits;
         outcome.message = kEncodeDigitsMessage;
         return outcome;
     }
-    for (char32_t& c : s) {
-        c = fw::UppercaseChar(c);
-    }
-    if (s.size() < kMinLength) {
-        s.resize(kMinLength, U' ');
+    // Upper-casing also makes the text valid UTF-8 (Text.h).
+    std::string upper = fw::Uppercase(message);
+    const auto length = static_cast<std::size_t>(fw::Len(upper));
+    if (length < kMinLength) {
+        upper.append(kMinLength - length, ' ');
     }
 
-    std::u32string text = InsertBlocks(s, random, letters);
-    outcome.stage1 = Utf8(text);
-
-    for (char32_t& c : text) {
-        if (c == U' ') {
-            c = U'_';
-        } else if (c == U'.') {
-            c = U'-';
+    outcome.stage1 = InsertBlocks(upper, random, letters);
+    outcome.stage2 = outcome.stage1;
+    for (char& c : outcome.stage2) {
+        if (c == ' ') {
+            c = '_';
+        } else if (c == '.') {
+            c = '-';
         }
     }
-    outcome.stage2 = Utf8(text);
-
-    std::reverse(text.begin(), text.end());
-    outcome.stage3 = Utf8(text);
-    outcome.code = Utf8(text, kGroupLength);
+    ReverseAndGroup(outcome.stage2, outcome.stage3, outcome.code);
     outcome.kind = EncodeOutcome::Kind::Encoded;
     return outcome;
 }

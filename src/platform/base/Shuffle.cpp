@@ -1,9 +1,8 @@
 #include "Shuffle.h"
 
-#include <algorithm>
-#include <numeric>
 #include <random>
 #include <stdexcept>
+#include <utility>
 
 namespace fw {
 
@@ -14,21 +13,26 @@ ShuffleSource& CurrentSource() {
     return source;
 }
 
-std::vector<std::size_t> RandomPermutation(std::size_t n) {
-    static std::mt19937 engine{std::random_device{}()};
-    std::vector<std::size_t> order(n);
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::shuffle(order.begin(), order.end(), engine);
-    return order;
+std::uint64_t SystemSeed() {
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32) ^ device();
 }
 
 }  // namespace
 
+ShuffleEngine& DefaultShuffleEngine() {
+    thread_local ShuffleEngine engine(SystemSeed());
+    return engine;
+}
+
+bool ShuffleSourceReplaced() {
+    return static_cast<bool>(CurrentSource());
+}
+
 std::vector<std::size_t> ShufflePermutation(std::size_t n) {
     if (!CurrentSource()) {
-        return RandomPermutation(n);
+        throw std::logic_error("no shuffle source is set");
     }
-    // A replaced source is checked, so that a wrong one cannot lose or repeat entries.
     std::vector<std::size_t> order = CurrentSource()(n);
     std::vector<bool> seen(n, false);
     if (order.size() != n) {
@@ -45,6 +49,11 @@ std::vector<std::size_t> ShufflePermutation(std::size_t n) {
 
 void SetShuffleSource(ShuffleSource source) {
     CurrentSource() = std::move(source);
+}
+
+void SeedShuffleEngine(std::uint64_t seed) {
+    CurrentSource() = nullptr;
+    DefaultShuffleEngine().Seed(seed);
 }
 
 }  // namespace fw

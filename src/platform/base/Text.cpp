@@ -82,7 +82,13 @@ std::string MapChars(std::string_view text, Map map) {
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        AppendUtf8(out, map(DecodeOne(text, i)));
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            out.push_back(static_cast<char>(map(byte)));
+            ++i;
+        } else {
+            AppendUtf8(out, map(DecodeOne(text, i)));
+        }
     }
     return out;
 }
@@ -218,11 +224,11 @@ char32_t LowercaseChar(char32_t c) {
 }
 
 std::string Uppercase(std::string_view text) {
-    return MapChars(text, UppercaseChar);
+    return MapChars(text, [](char32_t c) { return UppercaseChar(c); });
 }
 
 std::string Lowercase(std::string_view text) {
-    return MapChars(text, LowercaseChar);
+    return MapChars(text, [](char32_t c) { return LowercaseChar(c); });
 }
 
 bool StrEqual(std::string_view a, std::string_view b) {
