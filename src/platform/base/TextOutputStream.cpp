@@ -47,7 +47,7 @@ std::FILE* OpenForWriting(const fs::path& path) {
 // Whether the user may write the existing file. A file without any write
 // permission was made read-only on purpose, and stays so even for the
 // administrator (on Windows the read-only attribute shows as no write permission).
-bool MayWrite(const fs::path& file, fs::perms permissions) {
+bool MayWrite([[maybe_unused]] const fs::path& file, fs::perms permissions) {
     constexpr fs::perms kAnyWrite =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if ((permissions & kAnyWrite) == fs::perms::none) {
