@@ -148,8 +148,10 @@ TEST_F(SystemDesktop, MessageDialogGivesThePressedButton) {
 // buttons on it; what does not fit is cut and marked with "…".
 TEST_F(SystemDesktop, MessageDialogFitsOnTheScreen) {
     std::string words;
-    for (int i = 0; i < 800; ++i) {
-        words += "word ";
+    std::string lines;
+    for (int i = 0; i < 5000; ++i) {
+        words += i < 800 ? "word " : "";
+        lines += "x\r";
     }
     const struct {
         const char* name;
@@ -157,13 +159,7 @@ TEST_F(SystemDesktop, MessageDialogFitsOnTheScreen) {
         QString shownStart;
     } rows[] = {
         {"FiveThousandLineBreaks", std::string(5000, '\r'), QString()},
-        {"ShortLines", [] {
-             std::string lines;
-             for (int i = 0; i < 5000; ++i) {
-                 lines += "x\r";
-             }
-             return lines;
-         }(), "x\nx\nx\n"},
+        {"ShortLines", lines, "x\nx\nx\n"},
         {"FourThousandCharactersOfWords", words, "word word word "},
     };
     for (const auto& row : rows) {
@@ -187,8 +183,8 @@ TEST_F(SystemDesktop, MessageDialogFitsOnTheScreen) {
         fw::MessageDialog dialog = NewVersionDialog();
         dialog.Explanation = row.explanation;
         EXPECT_EQ(dialog.ShowModal(), &dialog.AlternateActionButton);
-        EXPECT_TRUE(screen.contains(box)) << box.height() << " high on a screen of "
-                                          << screen.height();
+        EXPECT_TRUE(screen.contains(box))
+            << box.height() << " high on a screen of " << screen.height();
         ASSERT_EQ(buttons.size(), 3U);
         for (const QRect& button : buttons) {
             EXPECT_TRUE(QRect(QPoint(0, 0), box.size()).contains(button));

@@ -16,7 +16,8 @@ public:
 
     DarkPalette() : saved_(QApplication::palette()) {
         QPalette dark = saved_;
-        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        for (const QPalette::ColorRole role :
+             {QPalette::Window, QPalette::Base, QPalette::Button}) {
             dark.setColor(role, kBackground);
         }
         for (const QPalette::ColorRole role :

@@ -271,9 +271,9 @@ TEST_F(UpdateCheckTest, CurrentVersionLabelIsDrawnBeforeTheBox) {
     std::vector<std::string> paintedWhileBoxUp;
     std::unique_ptr<app_test::PaintWatcher> watcher;
     atRequest = [&] {
-        watcher = std::make_unique<app_test::PaintWatcher>(
-            window->StaticText1()->Widget(),
-            [&] { painted.push_back(window->StaticText1()->Text()); });
+        watcher = std::make_unique<app_test::PaintWatcher>(window->StaticText1()->Widget(), [&] {
+            painted.push_back(window->StaticText1()->Text());
+        });
     };
     desktop_->onShow = [&] { paintedWhileBoxUp.push_back(painted.empty() ? "" : painted.back()); };
     RunCheck();
