@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "platform/QtText.h"
+#include "platform/Window.h"
 
 namespace fw {
 
@@ -44,10 +45,20 @@ bool Label::ApplyProperty(const std::string& name, const PropertyValue& value) {
         return true;
     }
     if (name == "TextColor") {
+        // Black on a window without a background colour of its own stands for
+        // the theme's text colour, so that the label stays readable on a dark
+        // theme: the label then inherits its window's palette. (A window's record
+        // is applied before its controls are made.)
         const Color color = std::get<Color>(value);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, QColor(color.red, color.green, color.blue));
-        label->setPalette(palette);
+        const std::shared_ptr<Window> window = OwnerWindow();
+        const bool ownBackground = window && BooleanOr(window->Property("HasBackColor"), false);
+        if (color == Color{} && !ownBackground) {
+            label->setPalette(QPalette());
+        } else {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, QColor(color.red, color.green, color.blue));
+            label->setPalette(palette);
+        }
         return true;
     }
     if (name == "TabStop") {

@@ -1,6 +1,9 @@
 #pragma once
 
 // A static text. TextAlign: 0 left, 1 centre, 2 right; Multiline wraps the text.
+// TextColor black on a window without its own background colour draws in the
+// theme's text colour; any other colour, or any window with its own
+// background, draws exactly as recorded.
 
 #include <string>
 

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 
 #include "platform/MessageDialog.h"
@@ -26,6 +27,38 @@ QMessageBox::Icon IconOf(int icon) {
         default:
             return QMessageBox::Information;
     }
+}
+
+// The explanation's first `characters` characters, and "…" when that is not all.
+QString Cut(const QString& explanation, int characters) {
+    const int end = Utf16Offset(explanation, characters);
+    if (end >= explanation.size()) {
+        return explanation;
+    }
+    return explanation.left(end).trimmed() + QChar(0x2026);
+}
+
+// Shortens the box's explanation, whatever it holds, until the box fits in nine
+// tenths of its screen's height (the rest is left to the title bar), so that its
+// buttons stay within reach. The box lays itself out only while it is shown:
+// it is measured shown off the screen.
+void FitOnScreen(QMessageBox& box, const QString& explanation) {
+    box.setAttribute(Qt::WA_DontShowOnScreen);
+    box.show();
+    const QScreen* screen = box.screen();
+    const int limit = screen ? screen->availableGeometry().height() * 9 / 10 : QWIDGETSIZE_MAX;
+    if (box.height() > limit) {
+        int fits = 0;
+        int tooMany = CharactersBefore(explanation, static_cast<int>(explanation.size()));
+        while (tooMany - fits > 1) {
+            const int middle = fits + (tooMany - fits) / 2;
+            box.setInformativeText(Cut(explanation, middle));
+            (box.height() <= limit ? fits : tooMany) = middle;
+        }
+        box.setInformativeText(Cut(explanation, fits));
+    }
+    box.hide();
+    box.setAttribute(Qt::WA_DontShowOnScreen, false);
 }
 
 }  // namespace
@@ -64,6 +97,7 @@ Desktop::Button SystemDesktop::ShowMessageDialog(const MessageDialog& dialog) {
         cancel = box.addButton(ToQString(dialog.CancelButton.Caption), QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
     }
+    FitOnScreen(box, box.informativeText());
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     if (clicked == nullptr) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "platform/MenuBar.h"
 #include "platform/Window.h"
 #include "support/AppFixture.h"
+#include "support/DarkPalette.h"
 
 namespace {
 
@@ -47,6 +50,20 @@ TEST_F(AboutBoxTest, HelpMenuAboutItemDoesNothing) {
     ChooseFromAppMenu("HelpAbout");
     EXPECT_TRUE(fw::OpenWindows().empty());
     EXPECT_EQ(desktop_->log, std::vector<std::string>{});
+}
+
+// On a dark desktop theme the labels draw in the theme's light text colour, not
+// in their records' black.
+TEST_F(AboutBoxTest, LabelsReadableOnADarkTheme) {
+    const app_test::DarkPalette dark;
+    ChooseFromAppMenu("CheckforUpdateAbout");
+    const auto box = AboutBox::Instance();
+    for (const auto& label :
+         {box->StaticText1(), box->StaticText2(), box->StaticText3(), box->StaticText4()}) {
+        EXPECT_EQ(label->Widget()->palette().color(QPalette::WindowText),
+                  app_test::DarkPalette::kText)
+            << label->Name();
+    }
 }
 
 // Each press hands its URL to the desktop and leaves the box open.

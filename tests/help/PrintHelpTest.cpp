@@ -216,7 +216,9 @@ TEST_F(PrintHelpTest, DrawsBlocksFootersAndPagesInOrder) {
         SCOPED_TRACE(row.name);
         Help::Instance()->TextArea1()->Text(NumberedLines(row.lines));
         auto recording = std::make_shared<fw::RecordingGraphics>();
-        desktop_->printAnswer = [recording](const fw::PrinterSetup&) {
+        std::vector<bool> landscape;  // what the print dialog was asked for
+        desktop_->printAnswer = [recording, &landscape](const fw::PrinterSetup& setup) {
+            landscape.push_back(setup.Landscape);
             return std::make_unique<SharedRecording>(recording);
         };
         const fw::Date before;
@@ -259,6 +261,7 @@ TEST_F(PrintHelpTest, DrawsBlocksFootersAndPagesInOrder) {
                 expected.insert(expected.end(), {"TextFont \"Courier\"", "Bold true", "NextPage"});
             }
         }
+        EXPECT_EQ(landscape, std::vector<bool>{false});
         EXPECT_EQ(sequence, expected);
         EXPECT_TRUE(stamp == Stamp(before) || stamp == Stamp(after)) << stamp;
         EXPECT_EQ(body, NumberedLines(row.lines));

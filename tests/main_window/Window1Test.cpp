@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QEvent>
 #include <QPlainTextEdit>
 #include <functional>
 #include <memory>
@@ -15,28 +14,13 @@
 #include "platform/MenuBar.h"
 #include "platform/Runtime.h"
 #include "support/AppFixture.h"
+#include "support/PaintWatcher.h"
 
 namespace {
 
 using app_test::AppFixture;
+using app_test::PaintWatcher;
 using app_test::ProcessEvents;
-
-// Calls back whenever the watched widget paints; Refresh(True) paints at once.
-class PaintWatcher final : public QObject {
-public:
-    PaintWatcher(QObject* watched, std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {
-        watched->installEventFilter(this);
-    }
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            onPaint_();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> onPaint_;
-};
 
 class Window1Test : public AppFixture {
 protected:
@@ -79,6 +63,7 @@ TEST_F(Window1Test, PressUpdatesTheTextAreaOrShowsABox) {
         std::size_t draws = 0;  // draws from the random source
     } rows[] = {
         {"EncodeEmpty", "", true, kEncodeEmptyMessage, ""},
+        {"EncodeLoneSpace", " ", true, kEncodeEmptyMessage, ""},
         {"EncodeDigitsKeepsText", "Agent 007", true, kEncodeDigitsMessage, "Agent 007"},
         {"EncodeMessage", "Hi Bob.", true, "", "___ZA P3-W1 BOBDK 2_IH ", 8},
         {"DecodeEmpty", "", false, kDecodeEmptyMessage, ""},

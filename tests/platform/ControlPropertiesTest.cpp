@@ -19,6 +19,7 @@
 #include "platform/PushButton.h"
 #include "platform/TestWindowLayout.h"
 #include "platform/TextArea.h"
+#include "support/DarkPalette.h"
 
 namespace {
 
@@ -160,6 +161,29 @@ TEST_F(ControlRecord, LabelTextFontAndAlignment) {
 
     EXPECT_EQ(Horizontal(As<QLabel>(left)), Qt::AlignLeft);
     EXPECT_FALSE(left->Widget()->isEnabled());
+}
+
+// The record's black stands for the theme's text colour only on a window
+// without its own background; other colours are kept (see above).
+TEST_F(ControlRecord, LabelBlackIsTheThemesTextColour) {
+    const app_test::DarkPalette dark;
+    const struct {
+        const char* name;
+        bool windowBackground;
+        QColor shown;
+    } rows[] = {{"ThemeBackground", false, app_test::DarkPalette::kText},
+                {"OwnBackground", true, QColor(0, 0, 0)}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::shared_ptr<fw::Label> label;
+        const auto window = HostWindow::Open(
+            TestRecord(RecordKind::Window,
+                       {{"HasBackColor", row.windowBackground}, {"BackColor", RGB(250, 250, 250)}}),
+            [&](HostWindow& w) {
+                label = AddTestControl<fw::Label>(w, "Label", {{"TextColor", RGB(0, 0, 0)}});
+            });
+        EXPECT_EQ(label->Widget()->palette().color(QPalette::WindowText), row.shown);
+    }
 }
 
 TEST_F(ControlRecord, PushButtonCaptionDefaultAndTabStop) {

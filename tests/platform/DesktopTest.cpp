@@ -144,6 +144,56 @@ TEST_F(SystemDesktop, MessageDialogGivesThePressedButton) {
     }
 }
 
+// Whatever the explanation holds, the dialog fits on the screen with its three
+// buttons on it; what does not fit is cut and marked with "…".
+TEST_F(SystemDesktop, MessageDialogFitsOnTheScreen) {
+    std::string words;
+    std::string lines;
+    for (int i = 0; i < 5000; ++i) {
+        words += i < 800 ? "word " : "";
+        lines += "x\r";
+    }
+    const struct {
+        const char* name;
+        std::string explanation;
+        QString shownStart;
+    } rows[] = {
+        {"FiveThousandLineBreaks", std::string(5000, '\r'), QString()},
+        {"ShortLines", lines, "x\nx\nx\n"},
+        {"FourThousandCharactersOfWords", words, "word word word "},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QRect box;
+        QRect screen;
+        QString explanation;
+        std::vector<QRect> buttons;
+        WhenModalOpens([&](QWidget& modal) {
+            auto& shown = dynamic_cast<QMessageBox&>(modal);
+            box = shown.frameGeometry();
+            screen = shown.screen()->availableGeometry();
+            explanation = shown.informativeText();
+            for (QAbstractButton* button : shown.buttons()) {
+                if (button->isVisible()) {
+                    buttons.emplace_back(button->mapTo(&shown, QPoint(0, 0)), button->size());
+                }
+            }
+            ButtonCaptioned(shown, "Go to Website")->click();
+        });
+        fw::MessageDialog dialog = NewVersionDialog();
+        dialog.Explanation = row.explanation;
+        EXPECT_EQ(dialog.ShowModal(), &dialog.AlternateActionButton);
+        EXPECT_TRUE(screen.contains(box))
+            << box.height() << " high on a screen of " << screen.height();
+        ASSERT_EQ(buttons.size(), 3U);
+        for (const QRect& button : buttons) {
+            EXPECT_TRUE(QRect(QPoint(0, 0), box.size()).contains(button));
+        }
+        EXPECT_TRUE(explanation.startsWith(row.shownStart)) << explanation.left(40).toStdString();
+        EXPECT_TRUE(explanation.endsWith(QChar(0x2026)));
+    }
+}
+
 TEST_F(SystemDesktop, ShowUrlHandsTheUrlOverUnchanged) {
     UrlRecorder recorder;
     for (const char* scheme : {"http", "https", "mailto"}) {

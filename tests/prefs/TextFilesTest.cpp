@@ -66,6 +66,31 @@ TEST_F(PrefsFolderFixture, UnwritableFolderWritesNothing) {
     EXPECT_EQ(Entries(dir_), std::set<std::string>{"tessarook.txt"});
 }
 
+// A user who made the file read-only keeps it as it is, root included; so does
+// one who points the name at a read-only file.
+TEST_F(PrefsFolderFixture, ReadOnlyFileIsLeftAsItIs) {
+    constexpr fs::perms kReadOnly = fs::perms::owner_read | fs::perms::group_read;
+    const fs::path real = dir_ / "real.txt";
+    for (const bool throughLink : {false, true}) {
+        SCOPED_TRACE(throughLink ? "through a link" : "the file itself");
+        const fs::path file = throughLink ? real : PrefsFile();
+        WriteBytes(file, kOld);
+        fs::permissions(file, kReadOnly);
+        if (throughLink) {
+            fs::create_symlink(real, PrefsFile());
+        }
+        SavePosition(70, 10);
+        EXPECT_EQ(ReadBytes(PrefsFile()), kOld);
+        EXPECT_EQ(fs::status(file).permissions(), kReadOnly);
+        const std::set<std::string> entries =
+            throughLink ? std::set<std::string>{"real.txt", "tessarook.txt"}
+                        : std::set<std::string>{"tessarook.txt"};
+        EXPECT_EQ(Entries(dir_), entries);
+        fs::permissions(file, fs::perms::owner_all);
+        fs::remove(PrefsFile());
+    }
+}
+
 TEST_F(PrefsFolderFixture, SaveThroughSymbolicLinkKeepsLink) {
     fs::create_directory(dir_ / "real");
     WriteBytes(dir_ / "real" / "prefs.txt", kOld);

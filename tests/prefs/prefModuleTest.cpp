@@ -3,6 +3,7 @@
 #include <climits>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "PrefsFolderFixture.h"
 #include "platform/base/FolderItem.h"
@@ -18,6 +19,7 @@ struct LoadRow {
     std::optional<std::string> file;  // nullopt: no file at all
     int top;
     int left;
+    std::vector<std::string> names = {};  // when given: the directive names as stored
 };
 
 void PrintTo(const LoadRow& row, std::ostream* os) {
@@ -33,6 +35,13 @@ TEST_P(LoadPrefsTest, LeavesPosition) {
     prefModule::loadPrefs();
     EXPECT_EQ(prefModule::Window1Top, GetParam().top);
     EXPECT_EQ(prefModule::Window1Left, GetParam().left);
+    if (!GetParam().names.empty()) {
+        std::vector<std::string> names;
+        for (int i = 1; i <= prefModule::gDirectives->Ubound(); ++i) {
+            names.push_back((*prefModule::gDirectives)(i)->name);
+        }
+        EXPECT_EQ(names, GetParam().names);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,6 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
         LoadRow{"EmptyLineEndsDirectives", "\n#Window1Position 120,45\n", 0, 0},
         LoadRow{"CommentThenPosition", "'note\n#Window1Position 120,45\n", 120, 45},
         LoadRow{"NoBlankAfterName", "#Window1Position\n", 0, 0},
+        LoadRow{"NoBlankLineSkippedNamesLowerCased",
+                "#Other\n#WINDOW1Position 7,8\n#Zed Q\n",
+                7,
+                8,
+                {"window1position", "zed"}},
         LoadRow{"EmptyName", "# 70,10\n", 0, 0}, LoadRow{"NoComma", "#Window1Position 30\n", 30, 0},
         LoadRow{"NotNumbers", "#Window1Position abc,def\n", 0, 0},
         LoadRow{"ThirdFieldIgnored", "#Window1Position 1,2,3\n", 1, 2},

@@ -23,6 +23,7 @@
 #include "platform/Runtime.h"
 #include "platform/net/HttpUrl.h"
 #include "support/AppFixture.h"
+#include "support/PaintWatcher.h"
 #include "update/UpdateAddresses.h"
 #include "update/selfTest.h"
 #include "update/updateWindow.h"
@@ -34,8 +35,8 @@ using Button = fw::Desktop::Button;
 const std::string kWaiting = "Checking for update...";
 const std::string kCurrent = "This version is current.";
 const std::string kCurrentBox = "box: You are using the current version. No update is available.";
-const std::string kDownload = "url: " + UpdateAddresses::DownloadPage();
-const std::string kWebSite = "url: " + UpdateAddresses::WebSite();
+const std::string kDownload = "url: http://" + std::string(buildconfig::kWebHost) + "/download/";
+const std::string kWebSite = "url: http://" + std::string(buildconfig::kWebHost) + "/";
 
 std::string ErrorBox(int code) {
     return "box: There was a communication error with the website. Please try again later. "
@@ -267,6 +268,23 @@ TEST_F(UpdateCheckTest, DialogSaysFreeOrPaid) {
     }
 }
 
+// The user sees the new label while the box is up: it has been drawn before.
+TEST_F(UpdateCheckTest, CurrentVersionLabelIsDrawnBeforeTheBox) {
+    server.Reply(200, Document("1.2.0"));
+    std::vector<std::string> painted;
+    std::vector<std::string> paintedWhileBoxUp;
+    std::unique_ptr<app_test::PaintWatcher> watcher;
+    atRequest = [&] {
+        watcher = std::make_unique<app_test::PaintWatcher>(window->StaticText1()->Widget(), [&] {
+            painted.push_back(window->StaticText1()->Text());
+        });
+    };
+    desktop_->onShow = [&] { paintedWhileBoxUp.push_back(painted.empty() ? "" : painted.back()); };
+    RunCheck();
+    EXPECT_EQ(desktop_->log, std::vector<std::string>{kCurrentBox});
+    EXPECT_EQ(paintedWhileBoxUp, std::vector<std::string>{kCurrent});
+}
+
 TEST_F(UpdateCheckTest, DialogShowsAHostileDocumentOnlyInPart) {
     // A server may send a megabyte of description; the dialog shows a bounded part.
     const std::string version(100, '9');
@@ -366,6 +384,7 @@ TEST(ReturnValueTest, ReadsTheFirstElement) {
         {"EndTagBeforeStartTagIsNotSeen", "</V><V>1</V>", "V", "1"},
         {"FirstOfTwoElements", "<V>1</V><V>2</V>", "V", "1"},
         {"NestedRunsToTheFirstEndTag", "<V><V>1</V>2</V>", "V", "<V>1"},
+        {"EndTagIsTheWholeName", "<V>1</VX>2</V>", "V", "1</VX>2"},
         {"CharactersNotBytes", "<V>é€</V><W>ü</W>", "W", "ü"},
     };
     for (const auto& row : rows) {
