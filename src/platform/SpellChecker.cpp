@@ -92,8 +92,8 @@ SpellChecker::~SpellChecker() {
 std::shared_ptr<SpellChecker> SpellChecker::Shared() {
     SharedState& state = State();
     if (!state.checker) {
-        state.checker = std::make_shared<SpellChecker>(
-            state.languages.empty() ? SystemLanguages() : state.languages);
+        state.checker = std::make_shared<SpellChecker>(state.languages.empty() ? SystemLanguages()
+                                                                               : state.languages);
     }
     return state.checker;
 }
@@ -133,8 +133,8 @@ std::vector<std::string> SpellChecker::Suggestions(const std::string& word, std:
         return found;
     }
     std::size_t count = 0;
-    char** list = enchant_dict_suggest(impl_->dict, word.data(),
-                                       static_cast<ssize_t>(word.size()), &count);
+    char** list =
+        enchant_dict_suggest(impl_->dict, word.data(), static_cast<ssize_t>(word.size()), &count);
     for (std::size_t i = 0; i < count && found.size() < most; ++i) {
         found.emplace_back(list[i]);
     }

@@ -50,9 +50,9 @@ void TextArea::MakeEditor(QWidget* parent, bool styled) {
         edit->setTabChangesFocus(true);
     });
     SetWidget(editor);
-    for (const char* name : {"Border", "ScrollbarHorizontal", "ScrollbarVertical", "TextColor",
-                             "BackColor", "HideSelection", "ReadOnly", "AcceptTabs",
-                             "AutomaticallyCheckSpelling"}) {
+    for (const char* name :
+         {"Border", "ScrollbarHorizontal", "ScrollbarVertical", "TextColor", "BackColor",
+          "HideSelection", "ReadOnly", "AcceptTabs", "AutomaticallyCheckSpelling"}) {
         if (const PropertyValue* value = Property(name)) {
             ApplyProperty(name, *value);
         }
