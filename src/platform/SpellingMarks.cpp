@@ -2,10 +2,13 @@
 
 #include <QAbstractScrollArea>
 #include <QAction>
+#include <QHash>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -24,6 +27,51 @@ constexpr qsizetype kLongestWord = 64;
 constexpr int kMargin = kLongestWord + 16;
 // Corrections offered for one word.
 constexpr std::size_t kSuggestions = 5;
+// More characters than any screen shows: the most read at once.
+constexpr int kMostShown = 20000;
+
+struct Span {
+    int from;
+    int to;
+};
+
+// The positions of the text shown in a plain editor. Its vertical scroll bar
+// counts lines, so the top line is found directly; asking for the cursor at a
+// point would walk every line of a long paragraph.
+Span Shown(QPlainTextEdit* edit) {
+    const QTextDocument* document = edit->document();
+    const int top = edit->verticalScrollBar()->value();
+    QTextBlock block = document->findBlockByLineNumber(top);
+    int line = top - block.firstLineNumber();
+    const QTextLayout* layout = block.layout();
+    const int from =
+        block.position() +
+        (line > 0 && line < layout->lineCount() ? layout->lineAt(line).textStart() : 0);
+    int to = from;
+    const qreal height = edit->viewport()->height();
+    qreal filled = 0;
+    for (; block.isValid() && filled <= height; block = block.next(), line = 0) {
+        layout = block.layout();
+        if (layout->lineCount() == 0) {
+            // Not laid out yet: take it whole (within the limit below).
+            to = block.position() + block.length() - 1;
+            filled += edit->fontMetrics().height();
+        }
+        for (; line < layout->lineCount() && filled <= height; ++line) {
+            const QTextLine shown = layout->lineAt(line);
+            filled += shown.height();
+            to = block.position() + shown.textStart() + shown.textLength();
+        }
+    }
+    return {from, std::min(to, from + kMostShown)};
+}
+
+Span Shown(QTextEdit* edit) {
+    const QRect view = edit->viewport()->rect();
+    const int from = edit->cursorForPosition(view.topLeft()).position();
+    const int to = edit->cursorForPosition(view.bottomRight()).position();
+    return {from, std::min(to, from + kMostShown)};
+}
 
 QTextCharFormat MarkFormat() {
     QTextCharFormat format;
@@ -92,15 +140,23 @@ void SpellingMarks::Update() {
     }
     WithEditor(editor_.data(), [&](auto* edit) {
         QTextDocument* document = edit->document();
-        const QRect view = edit->viewport()->rect();
+        const Span shown = Shown(edit);
         const int end = document->characterCount() - 1;
-        const int from = std::max(0, edit->cursorForPosition(view.topLeft()).position() - kMargin);
-        const int to =
-            std::min(end, edit->cursorForPosition(view.bottomRight()).position() + kMargin);
-        QTextCursor range(document);
-        range.setPosition(from);
-        range.setPosition(to, QTextCursor::KeepAnchor);
-        const QString text = range.selectedText();
+        const int from = std::max(0, shown.from - kMargin);
+        const int to = std::min(end, shown.to + kMargin);
+        // Read without placing a cursor: in a long paragraph that costs Qt a
+        // pass over the whole paragraph.
+        QString text;
+        text.reserve(to - from);
+        for (int at = from; at < to; ++at) {
+            text.append(document->characterAt(at));
+        }
+        // Marks that are still where they were keep their cursors, for the same
+        // reason.
+        QHash<int, QTextCursor> earlier;
+        for (const auto& mark : edit->extraSelections()) {
+            earlier.insert(mark.cursor.selectionStart(), mark.cursor);
+        }
 
         const QTextCharFormat format = MarkFormat();
         QList<QTextEdit::ExtraSelection> marks;
@@ -112,10 +168,15 @@ void SpellingMarks::Update() {
                 // A word touching a cut edge of the range is not whole.
                 const bool whole = (start > 0 || from == 0) && (at < text.size() || to == end);
                 if (whole && IsMisspelt(text.mid(start, at - start))) {
+                    const int first = from + static_cast<int>(start);
+                    const int last = from + static_cast<int>(at);
                     QTextEdit::ExtraSelection mark;
-                    mark.cursor = QTextCursor(document);
-                    mark.cursor.setPosition(from + static_cast<int>(start));
-                    mark.cursor.setPosition(from + static_cast<int>(at), QTextCursor::KeepAnchor);
+                    mark.cursor = earlier.value(first);
+                    if (mark.cursor.isNull() || mark.cursor.selectionEnd() != last) {
+                        mark.cursor = QTextCursor(document);
+                        mark.cursor.setPosition(first);
+                        mark.cursor.setPosition(last, QTextCursor::KeepAnchor);
+                    }
                     mark.format = format;
                     marks.append(mark);
                 }
