@@ -8,7 +8,7 @@
 // control (Control::Property) without a visible effect: Index, LockLeft,
 // LockTop, LockRight, LockBottom (no window is resizable), TabPanelIndex,
 // AutoDeactivate, InitialParent "", DataSource, DataField, UseFocusRing,
-// AutomaticallyCheckSpelling, Format, Mask, Alignment 0, ButtonStyle 0,
+// Format, Mask, Alignment 0, ButtonStyle 0,
 // Selectable, Transparent, TextUnit 0 (points), a text area's Multiline (every
 // text area has several lines), a LimitText other than 0 (0 is no limit),
 // TabStop on labels and progress bars (they never take the focus), the

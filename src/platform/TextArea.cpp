@@ -10,27 +10,21 @@
 #include <algorithm>
 
 #include "platform/QtText.h"
+#include "platform/SpellingMarks.h"
 #include "platform/print/StyledTextPrinter.h"
 
 namespace fw {
 
 namespace {
 
-// Runs `f` on the widget as whichever editor it is (plain or rich text); both
-// editors offer the same calls under the same names.
-template <typename F>
-auto WithEditor(QWidget* widget, F f) {
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-        return f(plain);
-    }
-    return f(static_cast<QTextEdit*>(widget));
-}
-
 QColor ToQColor(const Color& color) {
     return {color.red, color.green, color.blue};
 }
 
 }  // namespace
+
+TextArea::TextArea() = default;
+TextArea::~TextArea() = default;
 
 void TextArea::CreateWidget(QWidget* parent) {
     MakeEditor(parent, false);
@@ -41,6 +35,7 @@ void TextArea::MakeEditor(QWidget* parent, bool styled) {
     if (QWidget* old = Widget()) {
         text = WithEditor(old, [](auto* edit) { return edit->toPlainText(); });
     }
+    spelling_.reset();
     QWidget* editor = nullptr;
     if (styled) {
         auto* rich = new QTextEdit(parent);
@@ -55,8 +50,9 @@ void TextArea::MakeEditor(QWidget* parent, bool styled) {
         edit->setTabChangesFocus(true);
     });
     SetWidget(editor);
-    for (const char* name : {"Border", "ScrollbarHorizontal", "ScrollbarVertical", "TextColor",
-                             "BackColor", "HideSelection", "ReadOnly", "AcceptTabs"}) {
+    for (const char* name :
+         {"Border", "ScrollbarHorizontal", "ScrollbarVertical", "TextColor", "BackColor",
+          "HideSelection", "ReadOnly", "AcceptTabs", "AutomaticallyCheckSpelling"}) {
         if (const PropertyValue* value = Property(name)) {
             ApplyProperty(name, *value);
         }
@@ -112,6 +108,9 @@ bool TextArea::ApplyProperty(const std::string& name, const PropertyValue& value
             edit->setPalette(palette);
         } else if (name == "ReadOnly") {
             edit->setReadOnly(std::get<bool>(value));
+            CheckSpelling();
+        } else if (name == "AutomaticallyCheckSpelling") {
+            CheckSpelling();
         } else if (name == "AcceptTabs") {
             edit->setTabChangesFocus(!std::get<bool>(value));
         } else if (name == "LimitText" || name == "Multiline") {
@@ -122,6 +121,15 @@ bool TextArea::ApplyProperty(const std::string& name, const PropertyValue& value
         }
         return true;
     });
+}
+
+void TextArea::CheckSpelling() {
+    const bool wanted = BooleanOr(Property("AutomaticallyCheckSpelling"), false) && !ReadOnly();
+    if (!wanted) {
+        spelling_.reset();
+    } else if (!spelling_ || spelling_->Editor() != Widget()) {
+        spelling_ = std::make_unique<SpellingMarks>(static_cast<QAbstractScrollArea*>(Widget()));
+    }
 }
 
 std::string TextArea::Text() const {

@@ -3,6 +3,8 @@
 // A multi-line text field. Positions and lengths (SelStart, SelLength) count
 // characters. A plain (not Styled) text area holds plain text; a Styled one can
 // hold rich text. Line breaks read back as LF; CR and CRLF set into it become LF.
+// With AutomaticallyCheckSpelling an editable text area marks misspelt words
+// as the user types (see SpellingMarks); a read-only one is never checked.
 
 #include <memory>
 #include <string>
@@ -12,10 +14,14 @@
 namespace fw {
 
 class Graphics;
+class SpellingMarks;
 class StyledTextPrinter;
 
 class TextArea : public RectControl {
 public:
+    TextArea();
+    ~TextArea() override;
+
     [[nodiscard]] RecordKind Kind() const override { return RecordKind::TextArea; }
     void CreateWidget(QWidget* parent) override;
 
@@ -47,7 +53,10 @@ protected:
 
 private:
     void MakeEditor(QWidget* parent, bool styled);
+    // Starts or stops spell checking as the properties now ask.
+    void CheckSpelling();
     double lineSpacing_ = 1.0;
+    std::unique_ptr<SpellingMarks> spelling_;
 };
 
 }  // namespace fw

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 namespace {
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Text areas that check spelling make the spelling library keep its word
+    // lists here, not in the user's folder.
+    const QTemporaryDir spelling;
+    qputenv("ENCHANT_CONFIG_DIR", spelling.path().toUtf8());
     standardHandler = qInstallMessageHandler(QuietMessages);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
