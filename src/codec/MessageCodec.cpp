@@ -123,39 +123,6 @@ void ReverseAndGroup(std::string_view text, std::string& reversed, std::string& 
     grouped.resize(static_cast<std::size_t>(g - grouped.data()));
 }
 
-std::size_t Utf8Length(char32_t c) {
-    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-}
-
-// UTF-8 of `text`, sized in advance: the texts here run to many megabytes. Every
-// character came through fw::ToUtf32, so each is a valid code point.
-std::string Utf8(const std::u32string& text) {
-    std::size_t bytes = 0;
-    for (char32_t c : text) {
-        bytes += Utf8Length(c);
-    }
-    std::string out(bytes, '\0');
-    char* p = out.data();
-    for (char32_t c : text) {
-        if (c < 0x80) {
-            *p++ = static_cast<char>(c);
-        } else if (c < 0x800) {
-            *p++ = static_cast<char>(0xC0 | (c >> 6));
-            *p++ = static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            *p++ = static_cast<char>(0xE0 | (c >> 12));
-            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            *p++ = static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            *p++ = static_cast<char>(0xF0 | (c >> 18));
-            *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            *p++ = static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 // Every occurrence of `digit`, scanning from the left, goes together with the
 // `digit` characters after it (fewer at the end of the text). A digit inside a
 // removed run goes with the run.
@@ -245,6 +212,6 @@ DecodeOutcome decodeMessage(std::string_view code) {
         text.pop_back();
     }
     outcome.kind = DecodeOutcome::Kind::Decoded;
-    outcome.text = Utf8(text);
+    outcome.text = fw::ToUtf8(text);
     return outcome;
 }

@@ -76,6 +76,41 @@ char32_t FoldChar(char32_t c) {
     return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT));
 }
 
+// A code point that UTF-8 cannot carry (a surrogate, above U+10FFFF) becomes U+FFFD.
+char32_t Encodable(char32_t c) {
+    return (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) ? kReplacement : c;
+}
+
+std::size_t Utf8Length(char32_t c) {
+    c = Encodable(c);
+    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+}
+
+// Writes the UTF-8 of `c` at `p`; gives the number of bytes written.
+std::size_t WriteUtf8(char* p, char32_t c) {
+    c = Encodable(c);
+    if (c < 0x80) {
+        p[0] = static_cast<char>(c);
+        return 1;
+    }
+    if (c < 0x800) {
+        p[0] = static_cast<char>(0xC0 | (c >> 6));
+        p[1] = static_cast<char>(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        p[0] = static_cast<char>(0xE0 | (c >> 12));
+        p[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        p[2] = static_cast<char>(0x80 | (c & 0x3F));
+        return 3;
+    }
+    p[0] = static_cast<char>(0xF0 | (c >> 18));
+    p[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    p[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    p[3] = static_cast<char>(0x80 | (c & 0x3F));
+    return 4;
+}
+
 template <typename Map>
 std::string MapChars(std::string_view text, Map map) {
     std::string out;
@@ -96,24 +131,8 @@ std::string MapChars(std::string_view text, Map map) {
 }  // namespace
 
 void AppendUtf8(std::string& out, char32_t c) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        c = kReplacement;
-    }
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+    char bytes[4];
+    out.append(bytes, WriteUtf8(bytes, c));
 }
 
 std::u32string ToUtf32(std::string_view text) {
@@ -126,11 +145,16 @@ std::u32string ToUtf32(std::string_view text) {
     return out;
 }
 
+// Sized in advance: the texts here run to many megabytes.
 std::string ToUtf8(std::u32string_view text) {
-    std::string out;
-    out.reserve(text.size());
+    std::size_t bytes = 0;
     for (char32_t c : text) {
-        AppendUtf8(out, c);
+        bytes += Utf8Length(c);
+    }
+    std::string out(bytes, '\0');
+    char* p = out.data();
+    for (char32_t c : text) {
+        p += WriteUtf8(p, c);
     }
     return out;
 }
