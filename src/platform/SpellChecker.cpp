@@ -41,6 +41,24 @@ std::vector<std::string> SystemLanguages() {
     return tags;
 }
 
+// The word as the dictionaries spell it: with the typewriter's apostrophe in
+// place of the typographic one (U+2019). Every operation takes the word in this
+// form, so that what is added or ignored is what is checked.
+std::string Spelt(const std::string& word) {
+    static const std::string typographic = "\xE2\x80\x99";
+    std::string spelt;
+    spelt.reserve(word.size());
+    for (std::size_t at = 0; at < word.size();) {
+        if (word.compare(at, typographic.size(), typographic) == 0) {
+            spelt += '\'';
+            at += typographic.size();
+        } else {
+            spelt += word[at++];
+        }
+    }
+    return spelt;
+}
+
 }  // namespace
 
 struct SpellChecker::Impl {
@@ -49,6 +67,12 @@ struct SpellChecker::Impl {
     EnchantDict* dict = nullptr;
 #endif
     std::unordered_map<std::string, bool> correct;
+
+    // After a word is added or ignored, any remembered answer may be wrong: its
+    // other letter cases, say, are now accepted too.
+    void Forget() {
+        correct.clear();
+    }
 
     void Remember(const std::string& word, bool right) {
         if (correct.size() >= kMostRemembered) {
@@ -110,10 +134,11 @@ bool SpellChecker::HasDictionary() const {
 #endif
 }
 
-bool SpellChecker::IsCorrect(const std::string& word) {
-    if (!HasDictionary() || word.empty()) {
+bool SpellChecker::IsCorrect(const std::string& typed) {
+    if (!HasDictionary() || typed.empty()) {
         return true;
     }
+    const std::string word = Spelt(typed);
     if (const auto found = impl_->correct.find(word); found != impl_->correct.end()) {
         return found->second;
     }
@@ -126,12 +151,13 @@ bool SpellChecker::IsCorrect(const std::string& word) {
     return right;
 }
 
-std::vector<std::string> SpellChecker::Suggestions(const std::string& word, std::size_t most) {
+std::vector<std::string> SpellChecker::Suggestions(const std::string& typed, std::size_t most) {
     std::vector<std::string> found;
 #if TESSAROOK_HAVE_ENCHANT
-    if (!HasDictionary() || word.empty()) {
+    if (!HasDictionary() || typed.empty()) {
         return found;
     }
+    const std::string word = Spelt(typed);
     std::size_t count = 0;
     char** list =
         enchant_dict_suggest(impl_->dict, word.data(), static_cast<ssize_t>(word.size()), &count);
@@ -142,30 +168,32 @@ std::vector<std::string> SpellChecker::Suggestions(const std::string& word, std:
         enchant_dict_free_string_list(impl_->dict, list);
     }
 #else
-    (void)word;
+    (void)typed;
     (void)most;
 #endif
     return found;
 }
 
-void SpellChecker::AddToDictionary(const std::string& word) {
-    if (!HasDictionary() || word.empty()) {
+void SpellChecker::AddToDictionary(const std::string& typed) {
+    if (!HasDictionary() || typed.empty()) {
         return;
     }
 #if TESSAROOK_HAVE_ENCHANT
+    const std::string word = Spelt(typed);
     enchant_dict_add(impl_->dict, word.data(), static_cast<ssize_t>(word.size()));
 #endif
-    impl_->Remember(word, true);
+    impl_->Forget();
 }
 
-void SpellChecker::Ignore(const std::string& word) {
-    if (!HasDictionary() || word.empty()) {
+void SpellChecker::Ignore(const std::string& typed) {
+    if (!HasDictionary() || typed.empty()) {
         return;
     }
 #if TESSAROOK_HAVE_ENCHANT
+    const std::string word = Spelt(typed);
     enchant_dict_add_to_session(impl_->dict, word.data(), static_cast<ssize_t>(word.size()));
 #endif
-    impl_->Remember(word, true);
+    impl_->Forget();
 }
 
 }  // namespace fw

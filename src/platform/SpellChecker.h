@@ -30,7 +30,9 @@ public:
     static void UseLanguages(std::vector<std::string> languages);
 
     [[nodiscard]] bool HasDictionary() const;
-    // Words are UTF-8.
+    // Words are UTF-8. The typographic apostrophe (’) counts as the typewriter's
+    // (') in every operation. Adding or ignoring a word may change the answer for
+    // other words (its other letter cases): check again what was checked before.
     [[nodiscard]] bool IsCorrect(const std::string& word);
     // At most `most` corrections, the likeliest first.
     [[nodiscard]] std::vector<std::string> Suggestions(const std::string& word, std::size_t most);

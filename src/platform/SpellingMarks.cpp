@@ -80,6 +80,13 @@ QTextCharFormat MarkFormat() {
     return format;
 }
 
+// Every live instance, so that a word accepted in one editor loses its marks in
+// all of them.
+std::vector<SpellingMarks*>& Everyone() {
+    static std::vector<SpellingMarks*> everyone;
+    return everyone;
+}
+
 // A menu entry's text shows "&" as itself, not as a shortcut letter.
 QString MenuText(const std::string& utf8) {
     return ToQString(utf8).replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -88,6 +95,7 @@ QString MenuText(const std::string& utf8) {
 }  // namespace
 
 SpellingMarks::SpellingMarks(QAbstractScrollArea* editor) : editor_(editor) {
+    Everyone().push_back(this);
     timer_.setSingleShot(true);
     timer_.setInterval(0);
     connect(&timer_, &QTimer::timeout, this, [this] { Dispatch([this] { Update(); }); });
@@ -111,12 +119,19 @@ SpellingMarks::SpellingMarks(QAbstractScrollArea* editor) : editor_(editor) {
 }
 
 SpellingMarks::~SpellingMarks() {
+    std::erase(Everyone(), this);
     if (!editor_) {
         return;
     }
     editor_->viewport()->removeEventFilter(this);
     editor_->setContextMenuPolicy(Qt::DefaultContextMenu);
     WithEditor(editor_, [](auto* edit) { edit->setExtraSelections({}); });
+}
+
+void SpellingMarks::CheckAgainEverywhere() {
+    for (SpellingMarks* marks : Everyone()) {
+        marks->timer_.start();
+    }
 }
 
 bool SpellingMarks::eventFilter(QObject* watched, QEvent* event) {
@@ -190,7 +205,7 @@ void SpellingMarks::Update() {
     });
 }
 
-bool SpellingMarks::IsMisspelt(QString word) {
+bool SpellingMarks::IsMisspelt(const QString& word) {
     if (word.size() > kLongestWord) {
         return false;
     }
@@ -204,8 +219,6 @@ bool SpellingMarks::IsMisspelt(QString word) {
     if (!letter) {
         return false;
     }
-    // Dictionaries spell the apostrophe as the typewriter's.
-    word.replace(QChar(0x2019), QLatin1Char('\''));
     return !checker_->IsCorrect(FromQString(word));
 }
 
@@ -240,13 +253,13 @@ QMenu* SpellingMarks::ContextMenu(QPoint position) {
         auto* add = new QAction(QStringLiteral("Add to Dictionary"), menu);
         connect(add, &QAction::triggered, this, [this, spelt] {
             checker_->AddToDictionary(spelt);
-            timer_.start();
+            CheckAgainEverywhere();
         });
         menu->insertAction(first, add);
         auto* ignore = new QAction(QStringLiteral("Ignore Spelling"), menu);
         connect(ignore, &QAction::triggered, this, [this, spelt] {
             checker_->Ignore(spelt);
-            timer_.start();
+            CheckAgainEverywhere();
         });
         menu->insertAction(first, ignore);
         menu->insertSeparator(first);

@@ -45,8 +45,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Checks the shown text of every editor again, after a word was accepted.
+    static void CheckAgainEverywhere();
     void Update();
-    bool IsMisspelt(QString word);
+    bool IsMisspelt(const QString& word);
 
     QPointer<QAbstractScrollArea> editor_;
     std::shared_ptr<SpellChecker> checker_;

@@ -14,6 +14,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <fstream>
+#include <tuple>
 
 #include "platform/HostWindow.h"
 #include "platform/PlatformTestSupport.h"
@@ -26,9 +27,11 @@ using namespace std::string_literals;
 using Words = std::vector<std::string>;
 
 // The dictionary "xx_TEST": a handful of words; TRY lets it suggest swaps.
+// "zat" is one letter away from more words than the menu offers.
 constexpr const char* kLanguage = "xx_TEST";
 constexpr const char* kAffixes = "SET UTF-8\nTRY esiantrolcdugmphbyfvkwzxjqEAT'\n";
-constexpr const char* kWords = "7\nmeet\nme\nat\nthe\nmill\ndon't\ncaf\xC3\xA9\n";
+constexpr const char* kWords =
+    "14\nmeet\nme\nat\nthe\nmill\ndon't\ncaf\xC3\xA9\nbat\ncat\nhat\nmat\npat\nrat\nsat\n";
 
 std::string Utf8(const QString& text) {
     return text.toStdString();
@@ -94,6 +97,28 @@ protected:
         return area;
     }
 
+    // Two checked areas, one above the other, in one window.
+    std::vector<std::shared_ptr<fw::TextArea>> Areas(const std::string& upper,
+                                                     const std::string& lower) {
+        std::vector<std::shared_ptr<fw::TextArea>> areas;
+        window_ = HostWindow::Open(
+            TestRecord(fw::RecordKind::Window, {{"Width", 400}, {"Height", 300}}),
+            [&](HostWindow& w) {
+                for (const auto& [name, top, text] :
+                     {std::tuple{"Upper", 0, upper}, std::tuple{"Lower", 150, lower}}) {
+                    areas.push_back(
+                        AddTestControl<fw::TextArea>(w, name,
+                                                     {{"Top", top},
+                                                      {"Width", 360},
+                                                      {"Height", 140},
+                                                      {"Text", text},
+                                                      {"AutomaticallyCheckSpelling", true}}));
+                }
+            });
+        Settle();
+        return areas;
+    }
+
     // Right-clicks the first `word` of the area; returns the entries of the
     // menu (separators as "-") and chooses the entry `choose` in it.
     static Words RightClick(fw::TextArea& area, const QString& word, const QString& choose) {
@@ -144,6 +169,8 @@ TEST_F(Spelling, MarksMisspeltWordsOfEditableCheckedAreas) {
         {"misspelt word", {{"AutomaticallyCheckSpelling", true}}, "Meet me at teh mill", {"teh"}},
         {"apostrophes, accents, digits, other scripts", {{"AutomaticallyCheckSpelling", true}},
          mixed, {"\xD0\xBC\xD0\xB8\xD1\x80", "tehh"}},
+        {"runs over 64 characters", {{"AutomaticallyCheckSpelling", true}},
+         std::string(64, 'z') + " " + std::string(65, 'z'), {std::string(64, 'z')}},
         {"styled area", {{"AutomaticallyCheckSpelling", true}, {"Styled", true}}, "teh mill", {"teh"}},
         {"checking off", {{"AutomaticallyCheckSpelling", false}}, "Meet me at teh mill", {}},
         {"read-only area", {{"AutomaticallyCheckSpelling", true}, {"ReadOnly", true}}, "teh", {}},
@@ -196,30 +223,61 @@ TEST_F(Spelling, SuggestionReplacesTheWordAsOneUndoStep) {
     Settle();
     EXPECT_EQ(area->Text(), "Meet me at teh mill");
     EXPECT_EQ(Marked(area->Widget()), Words{"teh"});
+    window_->Close();
+
+    // Eight dictionary words are one letter from "zat"; five are offered.
+    const auto many = Area({{"AutomaticallyCheckSpelling", true}, {"Text", "zat mill"s}});
+    const Words offered = RightClick(*many, "zat", "");
+    ASSERT_GT(offered.size(), 6U);
+    EXPECT_EQ(offered[5], "-");
+    EXPECT_EQ(offered[6], "Add to Dictionary");
 }
 
-TEST_F(Spelling, AddedWordsStayAcceptedIgnoredOnlyForTheRun) {
+// Adding or ignoring a word unmarks at once every form of it that the checker
+// now accepts, in every checked area; a typographic apostrophe is the
+// typewriter's for all of it. Added words last into the next run.
+TEST_F(Spelling, AcceptedWordsLoseTheirMarksEverywhere) {
     struct Row {
-        std::string word;
+        const char* name;
+        std::string upper;  // the area right-clicked
+        std::string lower;
+        const char* word;
         const char* entry;
-        bool markedInNextRun;
+        Words markedInNextRun;  // in upper + " " + lower
     };
-    for (const Row& row :
-         {Row{"zork", "Add to Dictionary", false}, Row{"blorp", "Ignore Spelling", true}}) {
-        SCOPED_TRACE(row.entry);
+    const Row rows[] = {
+        {"added, other letter cases", "zork mill Zork", "ZORK", "zork", "Add to Dictionary", {}},
+        {"ignored", "blorp mill", "blorp", "blorp", "Ignore Spelling", {"blorp", "blorp"}},
+        {"typographic apostrophe ignored",
+         "don\xE2\x80\x99tt mill",
+         "don'tt",
+         "don\xE2\x80\x99tt",
+         "Ignore Spelling",
+         {"don\xE2\x80\x99tt", "don'tt"}},
+        {"typographic apostrophe added",
+         "won\xE2\x80\x99tt mill",
+         "won'tt",
+         "won\xE2\x80\x99tt",
+         "Add to Dictionary",
+         {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         fw::SpellChecker::UseLanguages({kLanguage});
-        const auto area =
-            Area({{"AutomaticallyCheckSpelling", true}, {"Text", row.word + " mill"}});
-        EXPECT_EQ(Marked(area->Widget()), Words{row.word});
-        RightClick(*area, QString::fromStdString(row.word), row.entry);
-        EXPECT_EQ(Marked(area->Widget()), Words{});
+        const auto areas = Areas(row.upper, row.lower);
+        EXPECT_FALSE(Marked(areas[0]->Widget()).empty());
+        EXPECT_FALSE(Marked(areas[1]->Widget()).empty());
+        RightClick(*areas[0], QString::fromUtf8(row.word), row.entry);
+        EXPECT_EQ(Marked(areas[0]->Widget()), Words{});
+        EXPECT_EQ(Marked(areas[1]->Widget()), Words{});
+        EXPECT_EQ(areas[0]->Text(), row.upper);
         window_->Close();
 
         // A new checker is what the next run of the program gets.
         fw::SpellChecker::UseLanguages({kLanguage});
         const auto next =
-            Area({{"AutomaticallyCheckSpelling", true}, {"Text", row.word + " mill"}});
-        EXPECT_EQ(Marked(next->Widget()), row.markedInNextRun ? Words{row.word} : Words{});
+            Area({{"AutomaticallyCheckSpelling", true}, {"Text", row.upper + " " + row.lower}});
+        EXPECT_EQ(Marked(next->Widget()), row.markedInNextRun);
         window_->Close();
     }
 }
