@@ -29,33 +29,50 @@ QMessageBox::Icon IconOf(int icon) {
     }
 }
 
-// The explanation's first `characters` characters, and "…" when that is not all.
-QString Cut(const QString& explanation, int characters) {
-    const int end = Utf16Offset(explanation, characters);
-    if (end >= explanation.size()) {
-        return explanation;
+// The text's first `characters` characters, and "…" when that is not all.
+QString Cut(const QString& text, int characters) {
+    const int end = Utf16Offset(text, characters);
+    if (end >= text.size()) {
+        return text;
     }
-    return explanation.left(end).trimmed() + QChar(0x2026);
+    return text.left(end).trimmed() + QChar(0x2026);
 }
 
-// Shortens the box's explanation, whatever it holds, until the box fits in nine
-// tenths of its screen's height (the rest is left to the title bar), so that its
-// buttons stay within reach. The box lays itself out only while it is shown:
+bool Fits(const QMessageBox& box, QSize limit) {
+    return box.width() <= limit.width() && box.height() <= limit.height();
+}
+
+// Gives the box, through `set`, as much of `text` as lets it fit within `limit`
+// (none of it, when even that is too big).
+void CutToFit(QMessageBox& box, const QString& text, QSize limit,
+              void (QMessageBox::*set)(const QString&)) {
+    int fits = 0;
+    int tooMany = CharactersBefore(text, static_cast<int>(text.size()));
+    while (tooMany - fits > 1) {
+        const int middle = fits + (tooMany - fits) / 2;
+        (box.*set)(Cut(text, middle));
+        (Fits(box, limit) ? fits : tooMany) = middle;
+    }
+    (box.*set)(Cut(text, fits));
+}
+
+// Shortens the box's texts, whatever they hold, until the box fits in nine
+// tenths of its screen (the rest is left to the title bar and the frame), so
+// that its buttons stay within reach: the explanation first, then, if ever that
+// is not enough, the message. Text wraps at word boundaries, so a word wider
+// than the screen is cut too. The box lays itself out only while it is shown:
 // it is measured shown off the screen.
-void FitOnScreen(QMessageBox& box, const QString& explanation) {
+void FitOnScreen(QMessageBox& box) {
     box.setAttribute(Qt::WA_DontShowOnScreen);
     box.show();
     const QScreen* screen = box.screen();
-    const int limit = screen ? screen->availableGeometry().height() * 9 / 10 : QWIDGETSIZE_MAX;
-    if (box.height() > limit) {
-        int fits = 0;
-        int tooMany = CharactersBefore(explanation, static_cast<int>(explanation.size()));
-        while (tooMany - fits > 1) {
-            const int middle = fits + (tooMany - fits) / 2;
-            box.setInformativeText(Cut(explanation, middle));
-            (box.height() <= limit ? fits : tooMany) = middle;
-        }
-        box.setInformativeText(Cut(explanation, fits));
+    const QSize limit = screen ? screen->availableGeometry().size() * 9 / 10
+                               : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (!Fits(box, limit)) {
+        CutToFit(box, box.informativeText(), limit, &QMessageBox::setInformativeText);
+    }
+    if (!Fits(box, limit)) {
+        CutToFit(box, box.text(), limit, &QMessageBox::setText);
     }
     box.hide();
     box.setAttribute(Qt::WA_DontShowOnScreen, false);
@@ -97,7 +114,7 @@ Desktop::Button SystemDesktop::ShowMessageDialog(const MessageDialog& dialog) {
         cancel = box.addButton(ToQString(dialog.CancelButton.Caption), QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
     }
-    FitOnScreen(box, box.informativeText());
+    FitOnScreen(box);
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     if (clicked == nullptr) {

@@ -41,6 +41,32 @@ std::string Shortened(const std::string& text, int maxLength) {
     return fw::Len(text) <= maxLength ? text : fw::Left(text, maxLength) + "\u2026";
 }
 
+// The text with each line break (CR LF counted as one) made a space.
+std::string OnOneLine(const std::string& text) {
+    std::u32string line;
+    const std::u32string characters = fw::ToUtf32(text);
+    for (std::size_t i = 0; i < characters.size(); ++i) {
+        switch (characters[i]) {
+            case U'\r':
+                if (i + 1 < characters.size() && characters[i + 1] == U'\n') {
+                    ++i;
+                }
+                [[fallthrough]];
+            case U'\n':
+            case U'\v':
+            case U'\f':
+            case U'\u0085':
+            case U'\u2028':
+            case U'\u2029':
+                line += U' ';
+                break;
+            default:
+                line += characters[i];
+        }
+    }
+    return fw::ToUtf8(line);
+}
+
 }  // namespace
 
 std::shared_ptr<updateWindow> updateWindow::Instance() {
@@ -175,16 +201,19 @@ std::string updateWindow::returnValue(const std::string& source, const std::stri
 
 void updateWindow::askUpgrade(const std::string& version, const std::string& description,
                               const std::string& downloadAddress, bool free) {
+    // A document laid out over several lines, or padded, shows what a compact one
+    // shows: the version on the message's line, the description from its first
+    // word to its last.
+    const std::string shownVersion = Shortened(OnOneLine(fw::Trim(version)), kMaxVersionLength);
     fw::MessageDialog dialog;
     dialog.Title = "New version available!";
-    dialog.Message = std::string("Version ") + Shortened(version, kMaxVersionLength) +
-                     " is now available. " + "(You are using version " +
-                     App::Instance()->ShortVersion() + ".) " +
+    dialog.Message = std::string("Version ") + shownVersion + " is now available. " +
+                     "(You are using version " + App::Instance()->ShortVersion() + ".) " +
                      (free ? "This is a free upgrade. " : "This is a paid upgrade. ") +
                      "Would you like to automatically download " +
                      (free ? "this update (using your web browser)?"
                            : "the trial version (using your web browser)?");
-    dialog.Explanation = Shortened(description, kMaxDescriptionLength);
+    dialog.Explanation = Shortened(fw::Trim(description), kMaxDescriptionLength);
     dialog.CancelButton.Visible = true;
     dialog.AlternateActionButton.Caption = "Go to Website";
     dialog.AlternateActionButton.Visible = true;

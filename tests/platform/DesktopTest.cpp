@@ -157,22 +157,30 @@ TEST_F(SystemDesktop, MessageDialogFitsOnTheScreen) {
         const char* name;
         std::string explanation;
         QString shownStart;
+        std::string message = NewVersionDialog().Message;
+        QString shownMessageStart = "A new version is available.";
+        bool messageCut = false;
     } rows[] = {
         {"FiveThousandLineBreaks", std::string(5000, '\r'), QString()},
         {"ShortLines", lines, "x\nx\nx\n"},
         {"FourThousandCharactersOfWords", words, "word word word "},
+        {"OneLongWord", std::string(4000, 'x'), "xxx"},
+        // With no explanation left, the message is cut too.
+        {"LongMessage", "Download it now?", QString(), lines, "x\nx\nx\n", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         QRect box;
         QRect screen;
         QString explanation;
+        QString text;
         std::vector<QRect> buttons;
         WhenModalOpens([&](QWidget& modal) {
             auto& shown = dynamic_cast<QMessageBox&>(modal);
             box = shown.frameGeometry();
             screen = shown.screen()->availableGeometry();
             explanation = shown.informativeText();
+            text = shown.text();
             for (QAbstractButton* button : shown.buttons()) {
                 if (button->isVisible()) {
                     buttons.emplace_back(button->mapTo(&shown, QPoint(0, 0)), button->size());
@@ -182,6 +190,7 @@ TEST_F(SystemDesktop, MessageDialogFitsOnTheScreen) {
         });
         fw::MessageDialog dialog = NewVersionDialog();
         dialog.Explanation = row.explanation;
+        dialog.Message = row.message;
         EXPECT_EQ(dialog.ShowModal(), &dialog.AlternateActionButton);
         EXPECT_TRUE(screen.contains(box))
             << box.height() << " high on a screen of " << screen.height();
@@ -191,6 +200,8 @@ TEST_F(SystemDesktop, MessageDialogFitsOnTheScreen) {
         }
         EXPECT_TRUE(explanation.startsWith(row.shownStart)) << explanation.left(40).toStdString();
         EXPECT_TRUE(explanation.endsWith(QChar(0x2026)));
+        EXPECT_TRUE(text.startsWith(row.shownMessageStart)) << text.left(40).toStdString();
+        EXPECT_EQ(text.endsWith(QChar(0x2026)), row.messageCut);
     }
 }
 

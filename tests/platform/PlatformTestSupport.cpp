@@ -1,8 +1,6 @@
 #include "platform/PlatformTestSupport.h"
 
 #include <QApplication>
-#include <QTimer>
-#include <QWidget>
 #include <stdexcept>
 
 #include "platform/Runtime.h"
@@ -73,19 +71,6 @@ std::string TestRecord(fw::RecordKind kind, const Values& values) {
         throw std::logic_error("a test value names a property the kind lacks");
     }
     return out;
-}
-
-void WhenModalOpens(std::function<void(QWidget&)> act) {
-    auto* timer = new QTimer(QApplication::instance());
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(*modal);
-        }
-    });
-    timer->start();
 }
 
 void FlushDeletes() {

@@ -18,6 +18,7 @@
 #include "platform/RectControl.h"
 #include "platform/Window.h"
 #include "platform/print/Graphics.h"
+#include "support/WhenModalOpens.h"
 
 class QWidget;
 
@@ -42,8 +43,7 @@ std::shared_ptr<C> AddTestControl(fw::Window& window, const std::string& name, c
     return control;
 }
 
-// Runs `act` on the first modal widget that opens from now on.
-void WhenModalOpens(std::function<void(QWidget&)> act);
+using app_test::WhenModalOpens;
 // Lets Qt delete what was handed to deleteLater.
 void FlushDeletes();
 

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,9 +24,11 @@
 #include "app/App.h"
 #include "platform/MenuBar.h"
 #include "platform/Runtime.h"
+#include "platform/SystemDesktop.h"
 #include "platform/net/HttpUrl.h"
 #include "support/AppFixture.h"
 #include "support/PaintWatcher.h"
+#include "support/WhenModalOpens.h"
 #include "update/UpdateAddresses.h"
 #include "update/selfTest.h"
 #include "update/updateWindow.h"
@@ -266,6 +271,64 @@ TEST_F(UpdateCheckTest, DialogSaysFreeOrPaid) {
         EXPECT_EQ(dialog.AlternateActionButton.Caption, "Go to Website");
         EXPECT_TRUE(dialog.AlternateActionButton.Visible);
     }
+}
+
+// A document laid out over several lines, or padded, gives the dialog of the
+// compact one; a line break inside the version shows as a space.
+TEST_F(UpdateCheckTest, DialogShowsTheDocumentNotItsLayout) {
+    const std::string rest =
+        " is now available. (You are using version 1.2.0.) This is a paid upgrade. Would you "
+        "like to automatically download the trial version (using your web browser)?";
+    const std::string offer = "Version 1.3.0" + rest;
+    const std::string description = "Faster codes.\nA new help text.";
+    const struct {
+        const char* name;
+        std::string version;
+        std::string description;
+        std::string message;
+    } rows[] = {
+        {"Compact", "1.3.0", description, offer},
+        {"PrettyPrinted", "\n    1.3.0\n  ", "\n    Faster codes.\nA new help text.\n  ", offer},
+        {"Padded", " \t1.3.0\xC2\xA0 ", "\r\n\r\n Faster codes.\nA new help text. \r\n", offer},
+        {"SixtyTwoLineBreaksBefore", std::string(62, '\n') + "1.3.0", description, offer},
+        {"LineBreaksInside", "1.3.0\r\nbeta\rtwo", description, "Version 1.3.0 beta two" + rest},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        desktop_->dialogs.clear();
+        window.reset();
+        server.Reply(200,
+                     Document(row.version, "<Description>" + row.description + "</Description>"));
+        RunCheck();
+        ASSERT_EQ(desktop_->dialogs.size(), 1U);
+        EXPECT_EQ(desktop_->dialogs.front().Message, row.message);
+        EXPECT_EQ(desktop_->dialogs.front().Explanation, description);
+    }
+}
+
+// A version as long as the dialog shows, broken over many lines, leaves the
+// real dialog on the screen with its three buttons.
+TEST_F(UpdateCheckTest, DialogWithALongVersionFitsOnTheScreen) {
+    server.Reply(200, Document("1.3.0" + std::string(55, '\n') + "beta",
+                               "<Description>Faster codes.</Description>"));
+    RunCheck();
+    ASSERT_EQ(desktop_->dialogs.size(), 1U);
+    QRect box;
+    QRect screen;
+    int buttonsInside = 0;
+    app_test::WhenModalOpens([&](QWidget& modal) {
+        auto& shown = dynamic_cast<QMessageBox&>(modal);
+        box = shown.frameGeometry();
+        screen = shown.screen()->availableGeometry();
+        for (QAbstractButton* button : shown.buttons()) {
+            const QRect at(button->mapTo(&shown, QPoint(0, 0)), button->size());
+            buttonsInside += button->isVisible() && shown.rect().contains(at) ? 1 : 0;
+        }
+        shown.escapeButton()->click();
+    });
+    EXPECT_EQ(fw::SystemDesktop().ShowMessageDialog(desktop_->dialogs.front()), Button::Cancel);
+    EXPECT_TRUE(screen.contains(box)) << box.height() << " high on a screen of " << screen.height();
+    EXPECT_EQ(buttonsInside, 3);
 }
 
 // The user sees the new label while the box is up: it has been drawn before.

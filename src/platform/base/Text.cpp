@@ -266,6 +266,20 @@ bool StrEqual(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
+std::string Trim(std::string_view text) {
+    std::size_t begin = std::string_view::npos;
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t at = i;
+        if (!u_isUWhiteSpace(static_cast<UChar32>(DecodeOne(text, i)))) {
+            begin = std::min(begin, at);
+            end = i;
+        }
+    }
+    return begin == std::string_view::npos ? std::string()
+                                           : std::string(text.substr(begin, end - begin));
+}
+
 std::string NthField(std::string_view source, std::string_view separator, int n) {
     if (n < 1) {
         return {};

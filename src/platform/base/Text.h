@@ -40,6 +40,10 @@ char32_t LowercaseChar(char32_t c);
 // simple case folding).
 bool StrEqual(std::string_view a, std::string_view b);
 
+// The text without the white space at its start and end (every kind that
+// Unicode counts as white space, line ends included).
+std::string Trim(std::string_view text);
+
 // The n-th field (from 1) of `source` cut at `separator`; "" when there is none.
 std::string NthField(std::string_view source, std::string_view separator, int n);
 

@@ -13,7 +13,7 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view Trim(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -144,18 +144,18 @@ void HttpResponseParser::ParseHeaderBlock(std::string_view block) {
             break;
         }
         if (IsBlank(line.front())) {
-            headers_.ExtendLastValue(SanitizeUtf8(Trim(line)));
+            headers_.ExtendLastValue(SanitizeUtf8(TrimBlanks(line)));
             continue;
         }
         const std::size_t colon = line.find(':');
         if (colon == std::string_view::npos) {
             continue;
         }
-        const std::string_view name = Trim(line.substr(0, colon));
+        const std::string_view name = TrimBlanks(line.substr(0, colon));
         if (name.empty()) {
             continue;
         }
-        headers_.AppendHeader(SanitizeUtf8(name), SanitizeUtf8(Trim(line.substr(colon + 1))));
+        headers_.AppendHeader(SanitizeUtf8(name), SanitizeUtf8(TrimBlanks(line.substr(colon + 1))));
     }
 }
 
@@ -173,7 +173,7 @@ bool HttpResponseParser::ReadFraming() {
         std::string_view list = value;
         while (true) {
             const std::size_t comma = list.find(',');
-            const auto length = ParseLength(Trim(list.substr(0, comma)), maxBodyBytes_);
+            const auto length = ParseLength(TrimBlanks(list.substr(0, comma)), maxBodyBytes_);
             if (!length || (contentLength_ && *contentLength_ != *length)) {
                 Fail(HttpError::ReplyMalformed);
                 return false;
