@@ -74,11 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
                 5, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PrefsFolderFixture, SaveReplacesFileByExactlyOneLine) {
+TEST_F(PrefsFolderFixture, SaveReplacesFileByExactlyOneLineKeepingItsPermissions) {
     WriteBytes(PrefsFile(), "'old comment\n#Other 1\n#Window1Position 1,2\n");
+    fs::permissions(PrefsFile(), fs::perms::owner_read | fs::perms::owner_write);
     SavePosition(70, 10);
     EXPECT_EQ(ReadBytes(PrefsFile()), "#Window1Position 70,10" + fw::EndOfLine());
     EXPECT_EQ(Entries(dir_), std::set<std::string>{"tessarook.txt"});
+    EXPECT_EQ(fs::status(PrefsFile()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(PrefsFolderFixture, SavedPositionReadsBackUnchanged) {

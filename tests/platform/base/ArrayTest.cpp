@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,15 @@ TEST_F(ArrayTest, InsertAppendAndReplacedShuffleKeepTheOrder) {
     EXPECT_EQ(array(0), "e");
     EXPECT_EQ(array(1), "x");
     EXPECT_EQ(array(2), "a");
+
+    // A source that gives no permutation is refused, and nothing moves.
+    const std::vector<std::size_t> wrong[] = {
+        {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4, 4}, {0, 1, 2, 3, 4, 6}};
+    for (const auto& order : wrong) {
+        fw::SetShuffleSource([&order](std::size_t) { return order; });
+        EXPECT_THROW(array.Shuffle(), std::logic_error);
+        EXPECT_EQ(array.Items(), (std::vector<std::string>{"e", "x", "a", "d", "b", "c"}));
+    }
 }
 
 // From the same starting order, every letter is about equally likely at the front,

@@ -44,7 +44,10 @@ TEST(Text, Val) {
     };
     const Row rows[] = {
         {"blanks, sign, fraction, exponent, rest", " \t-3.5e2x", -350.0},
-        {"line ends and other white space", "\r\n\f\v\xC2\xA0" "1.2", 1.2},
+        {"line ends and other white space",
+         "\r\n\f\v\xC2\xA0"
+         "1.2",
+         1.2},
         {"a letter before the number", "v1", 0.0},
         {"fraction only", ".5", 0.5},
         {"exponent without digits", "1e", 1.0},
@@ -141,7 +144,12 @@ TEST(Text, LetterCase) {
     EXPECT_EQ(fw::Uppercase("ßς"), "ßΣ");
     EXPECT_EQ(fw::Uppercase("ǅı"), "ǄI");
     EXPECT_EQ(fw::Lowercase("İ"), "i");
-    EXPECT_TRUE(fw::StrEqual("ς", "Σ"));  // equality folds, the final sigma too
+    // Equality folds case rather than comparing upper or lower case.
+    EXPECT_TRUE(fw::StrEqual("ς", "Σ"));
+    EXPECT_TRUE(fw::StrEqual("ẞ", "ß"));
+    EXPECT_TRUE(fw::StrEqual("ſ", "s"));
+    EXPECT_TRUE(fw::StrEqual("\u212A", "k"));  // Kelvin sign
+    EXPECT_TRUE(fw::StrEqual("\u2126", "ω"));  // ohm sign
     EXPECT_FALSE(fw::StrEqual("ß", "SS"));
     EXPECT_FALSE(fw::StrEqual("Yes", "Yes "));
     EXPECT_FALSE(fw::StrEqual("a", ""));
