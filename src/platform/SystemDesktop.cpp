@@ -66,13 +66,22 @@ void FitOnScreen(QMessageBox& box) {
     box.setAttribute(Qt::WA_DontShowOnScreen);
     box.show();
     const QScreen* screen = box.screen();
-    const QSize limit = screen ? screen->availableGeometry().size() * 9 / 10
+    // Never less than the box needs for its icon and buttons: on a screen too
+    // small even for those, no text would help, so none is cut for it.
+    const QString text = box.text();
+    const QString explanation = box.informativeText();
+    box.setText(Cut(text, 0));
+    box.setInformativeText(Cut(explanation, 0));
+    const QSize least = box.size();
+    box.setText(text);
+    box.setInformativeText(explanation);
+    const QSize limit = screen ? (screen->availableGeometry().size() * 9 / 10).expandedTo(least)
                                : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (!Fits(box, limit)) {
-        CutToFit(box, box.informativeText(), limit, &QMessageBox::setInformativeText);
+        CutToFit(box, explanation, limit, &QMessageBox::setInformativeText);
     }
     if (!Fits(box, limit)) {
-        CutToFit(box, box.text(), limit, &QMessageBox::setText);
+        CutToFit(box, text, limit, &QMessageBox::setText);
     }
     box.hide();
     box.setAttribute(Qt::WA_DontShowOnScreen, false);
